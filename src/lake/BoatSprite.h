@@ -1,0 +1,18 @@
+#pragma once
+// The boat sprite on the lake view's surface, with the pixels under it saved
+// so that the boat moves without repainting the tiles.
+
+namespace lwk {
+
+class Game;
+
+// True when the bow cell is a bridge: the boat is hidden there.
+bool BoatUnderBridge(const Game& g);
+// Draws the boat frame of its heading (not under a bridge).
+void DrawBoat(Game& g);
+// Saves the pixels under the boat, then draws it.
+void SaveBoatBackground(Game& g);
+// Puts the saved pixels back.
+void EraseBoat(Game& g);
+
+}  // namespace lwk

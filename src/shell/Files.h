@@ -1,0 +1,36 @@
+#pragma once
+// Small file helpers shared by every file format of the game.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lwk {
+
+bool FileExists(const std::string& path);
+bool FolderWritable(const std::string& folder);
+
+// Reads a whole file; nullopt when it cannot be opened or read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Writes a file the player cares about so that a crash never leaves half a
+// file: the bytes go to a temporary file in the same folder, are flushed, and
+// the temporary file is renamed over the old one. False on failure, in which
+// case the old file is untouched and no temporary file is left behind.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Finds a file of the game folder by name, ignoring case ("theme.wav" and
+// "THEME.WAV" are the same file). Returns the full path of the existing file,
+// or folder + name when there is none.
+std::string FindGameFile(const std::string& folder, const std::string& name);
+bool GameFileExists(const std::string& folder, const std::string& name);
+
+// The path with its own extension replaced: "/home/j.doe/lakes/Pine.LAK"
+// becomes "/home/j.doe/lakes/Pine.bmp" (a dot in a folder name is not an
+// extension). A path without an extension gets the new one appended.
+std::string ReplaceExtension(const std::string& path, const std::string& newExt);
+
+// Upper-cases ASCII letters.
+std::string UpperAscii(std::string s);
+
+}  // namespace lwk
