@@ -36,7 +36,9 @@ struct LakeState {
 };
 
 // Tiles the boat passes under (and is hidden by).
-constexpr bool IsBridgeTile(int v) { return v == 77 || v == 78 || v == 79 || v == 160 || v == 161 || v == 162; }
+constexpr bool IsBridgeTile(int v) {
+  return v == 77 || v == 78 || v == 79 || v == 160 || v == 161 || v == 162;
+}
 constexpr int kGasPumpTile = 163;
 constexpr int kWeighInFlagTile = 255;
 constexpr int kNoWakeBuoyTile = 56;

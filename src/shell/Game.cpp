@@ -104,7 +104,9 @@ void Game::FormActivate() {
   }
 }
 
-void Game::FormDeactivate() { setTimer(TimerId::Main, false); }
+void Game::FormDeactivate() {
+  setTimer(TimerId::Main, false);
+}
 
 void Game::FormResize() {
   DialogUp = true;
