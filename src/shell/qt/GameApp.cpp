@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QScreen>
 
+#include "boat/qt/BoatControls.h"
 #include "shell/Game.h"
 #include "shell/qt/QtPort.h"
 #include "shell/qt/TForm1.h"
@@ -50,7 +51,7 @@ void GameApp::createWindows() {
   port_->registerWindow(WindowId::PickWPT, PlaceholderWindow(main_, "TPickWPT", "Waypoints"));
 }
 
-void GameApp::wireControls() {}
+void GameApp::wireControls() { WireBoatControls(*game_, *main_, *port_); }
 
 bool GameApp::start(const QString& gameFolder) {
   QApplication::setApplicationName("Lurewick");
