@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "boat/Gps.h"
+#include "boat/Motors.h"
+#include "boat/Traffic.h"
 #include "lake/BoatSprite.h"
 #include "shell/Files.h"
 
@@ -246,6 +249,7 @@ bool Game::FormCloseQuery() {
 void Game::FormClose() {
   port.processEvents();
   SaveSettings();
+  SaveWaypointFile(*this);
   setTimer(TimerId::Main, false);
   setTimer(TimerId::KeyDown, false);
   setTimer(TimerId::Suspend, false);
@@ -279,6 +283,8 @@ void Game::timerFired(TimerId id) {
     SuspendTimerTimer();
     return;
   }
+  if (id == TimerId::KeyDown) KeyDownTimerTimer(*this);
+  if (id == TimerId::Crash) CrashTimerTimer(*this);
 }
 
 void Game::PlayBackgroundSound(const std::string& name, SoundMode mode) {

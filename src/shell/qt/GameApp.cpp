@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "boat/qt/BoatControls.h"
+#include "boat/qt/TPickWPT.h"
 #include "shell/Game.h"
 #include "shell/qt/QtPort.h"
 #include "shell/qt/TForm1.h"
@@ -48,10 +49,12 @@ void GameApp::createWindows() {
       {WindowId::Records, "TRecords", "Records"},     {WindowId::DQ, "TDQ", "Disqualified"}};
   for (const auto& w : later) port_->registerWindow(w.id, PlaceholderWindow(main_, w.name, w.caption));
   port_->registerWindow(WindowId::TopNote, new TTopNote(main_));
-  port_->registerWindow(WindowId::PickWPT, PlaceholderWindow(main_, "TPickWPT", "Waypoints"));
+  port_->registerWindow(WindowId::PickWPT, new TPickWPT(*game_, main_));
 }
 
-void GameApp::wireControls() { WireBoatControls(*game_, *main_, *port_); }
+void GameApp::wireControls() {
+  WireBoatControls(*game_, *main_, *port_);
+}
 
 bool GameApp::start(const QString& gameFolder) {
   QApplication::setApplicationName("Lurewick");
