@@ -47,6 +47,9 @@ bool Game::StartUp(const std::string& gameFolder) {
   SettingsFileOk = FileExists(GameFolder) && (FileExists(SettingsFile) || FolderWritable(GameFolder));
   if (!SettingsFileOk) Message(BoxKind::Error, "Unable to create INI file.");
 
+  // Every timer starts in its own state (CrashTimer runs from the start).
+  for (int i = 0; i < kTimerCount; ++i) port.timerChanged(static_cast<TimerId>(i), timers[i].intervalMs, timers[i].enabled);
+
   // 4.3 Caption, random seed.
   view.caption = "Lurewick Professional";
   Random.seedFromClock();
