@@ -221,3 +221,39 @@ TEST(Preferences, LevelCommandsSetTheCaptionAndPracticeLocksTheWeighIn) {
 
 }  // namespace
 }  // namespace lwk
+
+namespace lwk {
+namespace {
+
+TEST(Timers, EveryTimerStartsWithItsIntervalAndState) {
+  GameFixture f;
+  ASSERT_TRUE(f.start());
+  const struct {
+    TimerId id;
+    int interval;
+    bool running;
+  } timers[] = {{TimerId::Main, 50, false},     {TimerId::KeyDown, 250, false}, {TimerId::Crash, 250, true},
+                {TimerId::Plop, 250, false},    {TimerId::Delay, 150, false},   {TimerId::Retreive, 100, false},
+                {TimerId::Strike, 500, false},  {TimerId::Fight, 150, false},   {TimerId::Suspend, 1000, true},
+                {TimerId::LiveWell, 250, false}};
+  for (const auto& t : timers) {
+    EXPECT_EQ(f.port.timerInterval(t.id), t.interval) << static_cast<int>(t.id);
+    EXPECT_EQ(f.port.timerRunning(t.id), t.running) << static_cast<int>(t.id);
+  }
+}
+
+TEST(Timers, TheMainTimerStandsStillWhileTheGameIsInTheBackground) {
+  GameFixture f;
+  ASSERT_TRUE(f.start());
+  f.game->FormResize();  // the first layout pass ends the start-up
+  f.game->LakeLoading = false;
+  f.game->view.lakeVisible = true;
+  f.game->setTimer(TimerId::Main, true);
+  f.game->FormDeactivate();
+  EXPECT_FALSE(f.port.timerRunning(TimerId::Main));
+  f.game->FormActivate();
+  EXPECT_TRUE(f.port.timerRunning(TimerId::Main));
+}
+
+}  // namespace
+}  // namespace lwk
