@@ -2,7 +2,7 @@
 # archive, and a .tar.gz of that folder.
 #
 #   cmake -DGAME_DIR=... -DSETUP_BIN_DIR=... -DMANIFEST_DIR=... -DRELEASE_DIR=...
-#         -DWITH_LAKE_TOOL=0|1 -P package.cmake
+#         -DWITH_LAKE_TOOL=0|1 [-DSTRIP=/usr/bin/strip] -P package.cmake
 #
 # The archive INSTALL.$$$ holds exactly the files the game ships: lwk,
 # lwk-lake, readme.txt and every name listed in MANIFEST_DIR/*.txt (the data
@@ -78,6 +78,34 @@ endif()
 file(REMOVE_RECURSE ${PACKAGE_DIR} ${RELEASE_DIR}/${PACKAGE_NAME}.tar.gz)
 file(MAKE_DIRECTORY ${PACKAGE_DIR})
 
+# Programs ship without their debugging data: they are copied to a staging
+# folder and stripped there, never in the game folder itself.
+set(STAGE_DIR ${RELEASE_DIR}/stage)
+file(REMOVE_RECURSE ${STAGE_DIR})
+file(MAKE_DIRECTORY ${STAGE_DIR})
+function(lwk_stage_stripped path out)
+  set(${out} "${path}" PARENT_SCOPE)
+  if(NOT STRIP)
+    return()
+  endif()
+  file(READ "${path}" magic LIMIT 4 HEX)
+  if(NOT magic STREQUAL "7f454c46")  # not an ELF program
+    return()
+  endif()
+  get_filename_component(base "${path}" NAME)
+  file(COPY "${path}" DESTINATION ${STAGE_DIR})
+  execute_process(COMMAND ${STRIP} --strip-unneeded ${STAGE_DIR}/${base} RESULT_VARIABLE strip_result)
+  if(strip_result EQUAL 0)
+    set(${out} "${STAGE_DIR}/${base}" PARENT_SCOPE)
+  endif()
+endfunction()
+set(staged)
+foreach(path IN LISTS files)
+  lwk_stage_stripped("${path}" shipped_path)
+  list(APPEND staged "${shipped_path}")
+endforeach()
+set(files ${staged})
+
 # -j: no folder names (the game folder is flat); -X: no owner ids. Each
 # file keeps its Unix permission bits, so lwk stays runnable.
 execute_process(
@@ -93,8 +121,10 @@ foreach(part setup libunzdll.so)
   if(NOT EXISTS ${SETUP_BIN_DIR}/${part})
     message(FATAL_ERROR "package: ${SETUP_BIN_DIR}/${part} has not been built")
   endif()
-  file(COPY ${SETUP_BIN_DIR}/${part} DESTINATION ${PACKAGE_DIR})
+  lwk_stage_stripped(${SETUP_BIN_DIR}/${part} shipped_path)
+  file(COPY ${shipped_path} DESTINATION ${PACKAGE_DIR})
 endforeach()
+file(REMOVE_RECURSE ${STAGE_DIR})
 file(WRITE "${PACKAGE_DIR}/setup.$$$" "${TITLE}\nINSTALL.$$$\nC:\nLWK\n")
 
 # The installer's background and icon, when the art has been made.

@@ -89,6 +89,27 @@ class PackageTest : public ::testing::Test {
     return run;
   }
 
+  // Runs the packaged installer's install flow with the player accepting
+  // everything, into drive C: (the fresh home folder). The installed folder,
+  // or empty on failure.
+  QString InstallPackage() {
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs, kPackage);
+    if (!form.FormCreate()) {
+      ADD_FAILURE() << dialogs.Texts().join('\n').toStdString();
+      return {};
+    }
+    EXPECT_EQ(form.dDrive->text(), "C:");
+    EXPECT_EQ(form.dDir->text(), "LWK");
+    dialogs.answers = {SetupAnswer::Yes, SetupAnswer::Cancel};
+    form.StartBtnClick();
+    if (!form.InstallDone()) {
+      ADD_FAILURE() << dialogs.Texts().join('\n').toStdString();
+      return {};
+    }
+    return QDir(home.path()).filePath("LWK");
+  }
+
   QTemporaryDir home;
   QByteArray oldHome;
   QByteArray oldData;
@@ -119,18 +140,8 @@ TEST_F(PackageTest, InstallsAGameThatStarts) {
   EXPECT_TRUE(installer.keptRunning) << "setup ended with " << installer.exitCode << ": "
                                      << installer.output.toStdString();
 
-  // Its install flow, with the player accepting, into C: = the fresh home.
-  {
-    ScriptedDialogs dialogs;
-    TForm1 form(dialogs, kPackage);
-    ASSERT_TRUE(form.FormCreate()) << dialogs.Texts().join('\n').toStdString();
-    EXPECT_EQ(form.dDrive->text(), "C:");
-    EXPECT_EQ(form.dDir->text(), "LWK");
-    dialogs.answers = {SetupAnswer::Yes, SetupAnswer::Cancel};
-    form.StartBtnClick();
-    ASSERT_TRUE(form.InstallDone()) << dialogs.Texts().join('\n').toStdString();
-  }
-  const QString folder = QDir(home.path()).filePath("LWK");
+  const QString folder = InstallPackage();
+  ASSERT_FALSE(folder.isEmpty());
   for (const QString& name : ShippedNames()) EXPECT_TRUE(QFileInfo::exists(folder + "/" + name)) << name.toStdString();
   EXPECT_EQ(Permissions(folder + "/lwk") & 0111, 0111);
   EXPECT_TRUE(QFileInfo::exists(home.path() + "/.local/share/applications/lurewick.desktop"));
@@ -142,11 +153,93 @@ TEST_F(PackageTest, InstallsAGameThatStarts) {
     GTEST_SKIP() << "the installed lwk ended at once with code 0: the game's main window is not built yet";
   }
   EXPECT_TRUE(game.keptRunning) << "lwk ended with " << game.exitCode << ": " << game.output.toStdString();
+}
 
-  // The bundled lakes came along.
+TEST_F(PackageTest, InstallsTheBundledLakes) {
+  const QString folder = InstallPackage();
+  ASSERT_FALSE(folder.isEmpty());
   const QStringList lakes = QDir(folder).entryList({"*.LAK", "*.lak"}, QDir::Files);
-  if (lakes.isEmpty()) GTEST_SKIP() << "no bundled lake in the package yet (the lakes are made by the lake tools)";
-  EXPECT_GT(QFileInfo(folder + "/" + lakes[0]).size(), 0);
+  if (lakes.isEmpty()) GTEST_SKIP() << "no bundled lake in the package yet (the lakes come from the lake tools)";
+  const QString tool = folder + "/lwk-lake";
+  for (const QString& lake : lakes) {
+    SCOPED_TRACE(lake.toStdString());
+    EXPECT_GT(QFileInfo(folder + "/" + lake).size(), 0);
+    if (!QFileInfo::exists(tool)) continue;
+    // The installed lake tool loads each installed lake with the game's own code.
+    QProcess check;
+    check.setProcessChannelMode(QProcess::MergedChannels);
+    check.setWorkingDirectory(folder);
+    check.start(tool, {"check", lake});
+    ASSERT_TRUE(check.waitForFinished(60000));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAll().toStdString();
+  }
+}
+
+// The package script on a game folder of its own: only listed files ship,
+// and a listed file that is missing or one the player makes stops it.
+class PackageScript : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    for (const char* folder : {"game", "manifests", "release"}) QDir(dir.path()).mkpath(folder);
+    ASSERT_TRUE(WriteAll(Path("game/lwk"), "program"));
+    ASSERT_TRUE(WriteAll(Path("game/readme.txt"), "read me"));
+    ASSERT_TRUE(WriteAll(Path("game/THEME.WAV"), "wave"));
+    ASSERT_TRUE(WriteAll(Path("game/POND.LAK"), "lake"));
+    ASSERT_TRUE(WriteAll(Path("game/LWK.INI"), "the player's settings"));
+    ASSERT_TRUE(WriteAll(Path("game/BigFish.btp"), "the player's records"));
+    ASSERT_TRUE(WriteAll(Path("game/SETUPBG.BMP"), "background"));
+  }
+  QString Path(const QString& rest) const { return QDir(dir.path()).filePath(rest); }
+  // Runs the script; the exit code, with its output in `output`.
+  int Package() {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(
+        QStringLiteral(LWK_CMAKE_COMMAND),
+        {"-DGAME_DIR=" + Path("game"), "-DSETUP_BIN_DIR=" LWK_SETUP_BIN_DIR, "-DMANIFEST_DIR=" + Path("manifests"),
+         "-DRELEASE_DIR=" + Path("release"), "-DWITH_LAKE_TOOL=0", "-P", QStringLiteral(LWK_PACKAGE_SCRIPT)});
+    process.waitForFinished(120000);
+    output = QString::fromLocal8Bit(process.readAll());
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  }
+  QStringList Shipped() {
+    TUnzipper unzipper;
+    unzipper.SetZipFilename(Path("release/lurewick-setup/INSTALL.$$$"));
+    QStringList names;
+    for (const ZipDirEntry& entry : unzipper.ZipContents()) names << entry.FileName;
+    names.sort();
+    return names;
+  }
+
+  QTemporaryDir dir;
+  QString output;
+};
+
+TEST_F(PackageScript, ShipsExactlyTheListedFiles) {
+  ASSERT_TRUE(WriteAll(Path("manifests/data.txt"), "THEME.WAV\n\n"));
+  ASSERT_TRUE(WriteAll(Path("manifests/lakes.txt"), "POND.LAK\n"));
+  ASSERT_EQ(Package(), 0) << output.toStdString();
+  EXPECT_EQ(Shipped(), (QStringList{"POND.LAK", "THEME.WAV", "lwk", "readme.txt"}));
+  EXPECT_TRUE(QFileInfo::exists(Path("release/lurewick-setup/SETUPBG.BMP")));
+  EXPECT_TRUE(QFileInfo::exists(Path("release/lurewick-setup.tar.gz")));
+}
+
+TEST_F(PackageScript, StopsOnAMissingOrForbiddenFile) {
+  struct Case {
+    const char* listed;
+    const char* said;
+  } cases[] = {
+      {"THEME.WAV\nGONE.WAV\n", "GONE.WAV (listed in"},
+      {"LWK.INI\n", "LWK.INI (listed in"},
+      {"BigFish.btp\n", "must not ship"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.listed);
+    ASSERT_TRUE(WriteAll(Path("manifests/data.txt"), c.listed));
+    EXPECT_NE(Package(), 0);
+    EXPECT_TRUE(output.contains(c.said)) << output.toStdString();
+  }
 }
 
 }  // namespace

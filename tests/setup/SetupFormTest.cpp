@@ -23,6 +23,12 @@ namespace {
 const QByteArray kReadme = "LUREWICK\nRead me first.\n";
 const QByteArray kProgram = "#!/bin/sh\nexit 0\n";
 
+// Saves a picture of a window for the eye when LWK_SCREENSHOT_DIR is set.
+void SaveShot(QWidget& window, const char* name) {
+  const QString shots = qEnvironmentVariable("LWK_SCREENSHOT_DIR");
+  if (!shots.isEmpty()) window.grab().save(QDir(shots).filePath(QString::fromLatin1(name)));
+}
+
 class SetupFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -135,6 +141,7 @@ TEST_F(SetupFormTest, InstallsIntoANewTwoLevelFolder) {
   EXPECT_EQ(ReadAll(folder + "/THEME.WAV"), Pattern(100000));
   EXPECT_TRUE(QFileInfo::exists(folder + "/POND.LAK"));
   EXPECT_EQ(form->FileNameLabel->text(), "DONE");
+  SaveShot(*form, "setup-done.png");
   EXPECT_EQ(form->ProgressBar1->value(), form->ProgressBar1->maximum());
   EXPECT_TRUE(form->InstallDone());
   EXPECT_TRUE(dialogs.modalTitles.isEmpty());
@@ -148,6 +155,7 @@ TEST_F(SetupFormTest, ReadmeViewerShowsAndPrintsToPdfWithoutPrinter) {
   Install("C:", "LWK", {SetupAnswer::Yes, SetupAnswer::Ok});
   EXPECT_EQ(dialogs.modalTitles, QStringList{"README.TXT"});
   EXPECT_EQ(form->SeeRead->Memo1->toPlainText(), QString::fromUtf8(kReadme));
+  SaveShot(*form->SeeRead, "setup-readme.png");
 
   const QString pdf = Home("readme.pdf");
   dialogs.pdfPath = pdf;
@@ -157,6 +165,8 @@ TEST_F(SetupFormTest, ReadmeViewerShowsAndPrintsToPdfWithoutPrinter) {
   dialogs.answers = {SetupAnswer::Yes};
   form->SeeRead->BitBtn2Click();
   EXPECT_TRUE(ReadAll(pdf).startsWith("%PDF"));
+  if (!qEnvironmentVariableIsEmpty("LWK_SCREENSHOT_DIR"))
+    QFile::copy(pdf, qEnvironmentVariable("LWK_SCREENSHOT_DIR") + "/readme.pdf");
   EXPECT_TRUE(dialogs.boxes.back().text.startsWith("No printer is installed."));
 }
 
@@ -253,9 +263,7 @@ TEST_F(SetupFormTest, AboutBoxAndExit) {
   form->About1Click();
   ASSERT_EQ(dialogs.aboutTexts.size(), 1);
   EXPECT_TRUE(dialogs.aboutTexts[0].contains("libzip"));
-  // A picture of the window for the eye, when asked for.
-  const QString shots = qEnvironmentVariable("LWK_SCREENSHOT_DIR");
-  if (!shots.isEmpty()) form->grab().save(QDir(shots).filePath("setup-window.png"));
+  SaveShot(*form, "setup-window.png");
   form->Exit1Click();
   EXPECT_FALSE(form->isVisible());
 }

@@ -61,6 +61,7 @@ bool TSeeRead::LoadFile(const QString& path) {
 void TSeeRead::BitBtn2Click() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(QStringLiteral("README.TXT"));
+  printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
   if (dialogs_.HasPrinter()) {
     if (!dialogs_.ConfirmPrint(printer)) return;
   } else {
