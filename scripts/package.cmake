@@ -127,14 +127,18 @@ endforeach()
 file(REMOVE_RECURSE ${STAGE_DIR})
 file(WRITE "${PACKAGE_DIR}/setup.$$$" "${TITLE}\nINSTALL.$$$\nC:\nLWK\n")
 
-# The installer's background and icon, when the art has been made.
-file(GLOB extras ${GAME_DIR}/*)
-foreach(extra IN LISTS extras)
-  get_filename_component(base "${extra}" NAME)
-  string(TOUPPER "${base}" upper)
-  if(upper STREQUAL "SETUPBG.BMP" OR upper STREQUAL "LWK.PNG")
-    file(COPY ${extra} DESTINATION ${PACKAGE_DIR})
-  endif()
+# The installer's background (made beside the installer or in the game
+# folder) and the application icon, when the art has been made.
+foreach(wanted SETUPBG.BMP LWK.PNG)
+  file(GLOB extras ${SETUP_BIN_DIR}/* ${GAME_DIR}/*)
+  foreach(extra IN LISTS extras)
+    get_filename_component(base "${extra}" NAME)
+    string(TOUPPER "${base}" upper)
+    if(upper STREQUAL wanted)
+      file(COPY ${extra} DESTINATION ${PACKAGE_DIR})
+      break()
+    endif()
+  endforeach()
 endforeach()
 
 execute_process(

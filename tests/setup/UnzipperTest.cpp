@@ -282,6 +282,7 @@ TEST_F(UnzipperTest, RefusesEntriesThatLeaveTheFolder) {
       {outside.toStdString(), "x"},
       {"C:\\evil4.txt", "x"},
       {"docs/.", "x"},
+      {"", "x"},
       {"link", QFile::encodeName(outside), 0120777},
       {"good.txt", "good"},
   };
@@ -294,9 +295,9 @@ TEST_F(UnzipperTest, RefusesEntriesThatLeaveTheFolder) {
     messages.clear();
     EXPECT_EQ(ExtractAll(zip, options), 1);
     EXPECT_EQ(TargetFiles(), QStringList{"good.txt"});
-    EXPECT_EQ(messages.size(), 7) << messages.join('\n').toStdString();
+    EXPECT_EQ(messages.size(), 8) << messages.join('\n').toStdString();
     for (const QString& message : messages) EXPECT_TRUE(message.startsWith("Refused")) << message.toStdString();
-    EXPECT_TRUE(messages[6].contains("link"));
+    EXPECT_TRUE(messages[7].contains("link"));
   }
   EXPECT_FALSE(QFileInfo::exists(outside));
   EXPECT_FALSE(QFileInfo::exists(dir.filePath("evil.txt")));

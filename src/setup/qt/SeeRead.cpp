@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <climits>
 
@@ -18,7 +19,6 @@ namespace lwk::setup {
 
 TSeeRead::TSeeRead(SetupDialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
   setWindowTitle(QStringLiteral("README.TXT"));
-  resize(435, 300);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -42,6 +42,12 @@ TSeeRead::TSeeRead(SetupDialogs& dialogs, QWidget* parent) : QDialog(parent), di
   buttons->addWidget(BitBtn2);
   buttons->addStretch(1);
   layout->addWidget(Panel1);
+
+  // Wide enough for the read-me's 72 columns in the fixed-pitch font, so its
+  // tables are not broken up by wrapping; never narrower than 435 pixels.
+  const int columns = Memo1->fontMetrics().horizontalAdvance(QString(74, 'M'));
+  const int frame = Memo1->verticalScrollBar()->sizeHint().width() + 2 * Memo1->frameWidth() + 16;
+  resize(std::max(435, columns + frame), 300);
 
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
   connect(BitBtn2, &QPushButton::clicked, this, &TSeeRead::BitBtn2Click);
