@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "setup/qt/SetupDialogs.h"
@@ -31,7 +32,10 @@ class ScriptedDialogs : public SetupDialogs {
   }
   void About(const QString& text) override { aboutTexts.push_back(text); }
   void Beep() override { ++beeps; }
-  void ProcessEvents() override { ++eventPumps; }
+  void ProcessEvents() override {
+    ++eventPumps;
+    if (onProcessEvents) onProcessEvents();
+  }
   int ExecModal(QDialog& dialog) override {
     modalTitles.push_back(dialog.windowTitle());
     return QDialog::Accepted;
@@ -52,6 +56,7 @@ class ScriptedDialogs : public SetupDialogs {
   QStringList modalTitles;
   int beeps = 0;
   int eventPumps = 0;
+  std::function<void()> onProcessEvents;
   bool hasPrinter = false;
   bool confirmPrint = true;
   QString pdfPath;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -148,6 +149,27 @@ TEST_F(SetupFormTest, InstallsIntoANewTwoLevelFolder) {
   // The desktop menu entry points at the installed game.
   const QString entry = QString::fromUtf8(ReadAll(Home(".local/share/applications/lurewick.desktop")));
   EXPECT_TRUE(entry.contains("Exec=\"" + folder + "/lwk\"")) << entry.toStdString();
+}
+
+// While files are unpacked the window keeps taking events, but neither a
+// second Start nor closing the window interrupts the install.
+TEST_F(SetupFormTest, StartAndExitWaitWhileUnpacking) {
+  Open();
+  form->show();
+  int tries = 0;
+  dialogs.onProcessEvents = [&] {
+    if (!form->Unzipper1.Busy() || tries > 0) return;
+    ++tries;
+    EXPECT_FALSE(form->StartBtn->isEnabled());
+    form->StartBtn->click();
+    EXPECT_FALSE(form->close());
+  };
+  Install("C:", "LWK", {SetupAnswer::Yes, SetupAnswer::Cancel});
+  EXPECT_EQ(tries, 1);
+  EXPECT_EQ(dialogs.boxes.size(), 2u) << dialogs.Texts().join('\n').toStdString();
+  EXPECT_TRUE(form->InstallDone());
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_TRUE(form->StartBtn->isEnabled());
 }
 
 TEST_F(SetupFormTest, ReadmeViewerShowsAndPrintsToPdfWithoutPrinter) {

@@ -1,6 +1,7 @@
 #include "setup/qt/SetupForm.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -72,7 +73,8 @@ void TBackground::paintEvent(QPaintEvent*) {
 }
 
 TForm1::TForm1(SetupDialogs& dialogs, const QString& setupFolder, QWidget* parent)
-    : QMainWindow(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint),
       dialogs_(dialogs),
       setupFolder_(setupFolder.endsWith('/') ? setupFolder : setupFolder + '/') {
   setObjectName(QStringLiteral("Form1"));
@@ -204,7 +206,29 @@ int TForm1::FilesInArchive() const {
   return files;
 }
 
+void TForm1::closeEvent(QCloseEvent* event) {
+  // The window stays while files are being unpacked.
+  if (Unzipper1.Busy()) {
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
+}
+
 void TForm1::StartBtnClick() {
+  // The window keeps taking events while it installs; Start, the edit boxes
+  // and Exit wait until this install has ended.
+  struct Lock {
+    TForm1& form;
+    explicit Lock(TForm1& f) : form(f) { Set(false); }
+    ~Lock() { Set(true); }
+    void Set(bool enabled) {
+      form.StartBtn->setEnabled(enabled);
+      form.dDrive->setEnabled(enabled);
+      form.dDir->setEnabled(enabled);
+      form.Exit1->setEnabled(enabled);
+    }
+  } lock(*this);
   dDrive->setText(CompleteDrive(dDrive->text()));
   dDir->setText(DropTrailingBackslash(dDir->text()));
   const QString drive = dDrive->text();
