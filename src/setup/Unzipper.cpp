@@ -178,7 +178,7 @@ void TUnzipper::FillParams() {
   ArchiveBuffer_ = buffer(ZipFilename_);
   SpecBuffers_.clear();
   SpecPointers_.clear();
-  for (const QString& spec : FSpecArgs) SpecBuffers_.push_back(buffer(spec));
+  for (const QString& pattern : FSpecArgs) SpecBuffers_.push_back(buffer(pattern));
   for (auto& b : SpecBuffers_) SpecPointers_.push_back(b.data());
 
   Params_ = UnzParams{};

@@ -138,10 +138,10 @@ bool MatchesOne(const std::string& pattern, const std::string& full, const std::
 
 bool Matches(const std::vector<std::string>& specs, const std::string& full, const std::string& base) {
   if (specs.empty()) return true;
-  for (const std::string& spec : specs) {
-    if (MatchesOne(spec, full, base)) return true;
-    if (spec.size() >= 2 && spec.compare(spec.size() - 2, 2, ".*") == 0 &&
-        MatchesOne(spec.substr(0, spec.size() - 2), full, base)) {
+  for (const std::string& pattern : specs) {
+    if (MatchesOne(pattern, full, base)) return true;
+    if (pattern.size() >= 2 && pattern.compare(pattern.size() - 2, 2, ".*") == 0 &&
+        MatchesOne(pattern.substr(0, pattern.size() - 2), full, base)) {
       return true;
     }
   }
