@@ -50,7 +50,7 @@ struct Canvas {
   bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }
   void water(int x, int y, QRgb c);
   void solid(int x, int y, QRgb c);
-  QRgb at(int x, int y) const { return img.pixel(x, y) & 0xFFFFFFu; }
+  QRgb at(int x, int y) const { return img.pixel(x, y); }
   bool isWater(int x, int y) const { return floatable[static_cast<std::size_t>(y * w + x)] != 0; }
 };
 

@@ -518,9 +518,11 @@ void DrawWaterVariant(Canvas& c, int v) {
           if (g == 1) c.water(x, y, kRippleHi);
           break;
         }
-        case 102: {  // shallows over a light bottom
-          const double n = Fbm32(x, y, 102);
-          c.water(x, y, n < 0.45 ? kShallow2 : n < 0.58 ? kShallow3 : kShallow4);
+        case 102: {  // shallows over a light bottom, the same shades as along a bank
+          const double n = (w - 0.45) / 0.55 * 0.7 + Fbm32(x, y, 102) * 0.5;
+          QRgb col = n < 0.45 ? kShallow1 : n < 0.62 ? kShallow2 : n < 0.8 ? kShallow3 : kShallow4;
+          if (n > 0.8 && Hash01(x, y, 103) < 0.08) col = kFoam;
+          c.water(x, y, col);
           break;
         }
         default:
