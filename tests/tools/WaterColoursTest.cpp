@@ -79,8 +79,7 @@ TEST(WaterColourRule, TheShippedWaterTilesFitTheTableWithoutLosingAColour) {
 
 TEST(WaterColourRule, EveryWaterColourOfThePaletteIsInTheTable) {
   // A water shade drawn only outside the scanned tiles would read as land.
-  for (QRgb c : art::pal::kWaterColours)
-    EXPECT_TRUE(IsWaterColour(ShippedWaterColours(), c)) << std::hex << c;
+  for (QRgb c : art::pal::kWaterColours) EXPECT_TRUE(IsWaterColour(ShippedWaterColours(), c)) << std::hex << c;
 }
 
 TEST(WaterColourRule, HoldsForEveryPixelOfAll256Tiles) {

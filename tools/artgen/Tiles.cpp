@@ -494,9 +494,9 @@ void DrawShoreFeature(Canvas& c, int v, const TileInfo& t) {
 // Blend weight of a centred patch: 1 in the middle, 0 within `margin` of the
 // tile edges, so a variant piece fades into the open water around it.
 double CentreWeight(int x, int y, double margin, std::uint32_t seed) {
-  const double e = std::min({x + 0.5, y + 0.5, T - 0.5 - x, T - 0.5 - y});
+  const double r = std::hypot(x + 0.5 - 16.0, y + 0.5 - 16.0);
   const double wob = (PeriodicNoise(x, y, 8, 32, seed) - 0.5) * 5.0;
-  return std::clamp((e + wob - margin * 0.5) / margin, 0.0, 1.0);
+  return std::clamp((13.0 - r + wob) / margin, 0.0, 1.0);
 }
 
 void DrawWaterVariant(Canvas& c, int v) {
@@ -507,9 +507,9 @@ void DrawWaterVariant(Canvas& c, int v) {
       const double w = CentreWeight(x, y, 9.0, 400 + static_cast<std::uint32_t>(v));
       if (w < 0.45) continue;
       switch (v) {
-        case 86: {  // deep water: a darker hollow
-          const double n = Fbm32(x, y, 86) + (w - 0.5) * 0.4;
-          if (n > 0.42) c.water(x, y, n > 0.58 ? kDeepest : kDeepDark);
+        case 86: {  // deep water: a darker hollow, darkest in the middle
+          const double n = w + (Fbm32(x, y, 86) - 0.5) * 0.5;
+          if (n > 0.55) c.water(x, y, n > 0.85 ? kDeepest : (n > 0.7 || Dither(0.5, x, y)) ? kDeepDark : kDeep1);
           break;
         }
         case 91: {  // sun glints
@@ -1085,10 +1085,6 @@ void WalkwayPixel(Canvas& c, int x, int y, bool ewBoards) {
 }
 
 void DrawMarinaDock(Canvas& c, int v, const TileInfo& t) {
-  if (v == 88) {
-    DrawObstacle(c, 88);
-    return;
-  }
   FillWater(c);
   const bool ew = t.links & kE;
   // main walkway, band 12..19 across the piece

@@ -115,10 +115,12 @@ diagonal beside a land side changes nothing in the picture).
    neighbours named in "runs on".
 5. Land cells take any land, road, building or other tile of 150 and above.
    Every land tile shows grass along its edges, except where a road, path,
-   bridge deck or building runs on (the "runs on" sides) and the parking lots
-   179-181 and concrete pad 198, which are paved to their edges. Any land tile
-   may therefore sit beside any other, and roads join where their "runs on"
-   sides meet.
+   bridge deck or building runs on (the "runs on" sides), the parking lots
+   179-181 and concrete pad 198, which are paved to their edges, and the
+   forests 154, 155, 253 and 254, whose tree crowns run over their edges and
+   continue in the next forest cell of the same value. Any land tile may
+   therefore sit beside any other, and roads join where their "runs on" sides
+   meet.
 6. The last row and column of a lake are overwritten by the game with the
    edge markers 253 and 254 (thick forest).
 
@@ -130,8 +132,9 @@ Fixed geometry, for pieces that must meet:
 - Road and path surface: x (or y) 10..21 of the tile, centred.
 - Bridge deck: x (or y) 8..23, centred; the bridge ends 79, 160, 161, 162 carry
   the bank of a shore piece on their land side, so a road meets the deck.
-- Marina walkways: x (or y) 20..27 (south / east of centre), so the corner
-  piece 88 joins 80-85 and 89.
+- Dock piers 30-33 and marina walkways 80-85, 89: x (or y) 12..19,
+  centred, so a walkway continues a pier; finger piers stay inside their
+  piece.
 - Boat ramp: 182 (land) sits directly north of 35 (water, land north).
 - Marina building: 187 188 over 189 190 (a 2 x 2 block).
 - Gas pump 163 must have a water cell the boat can reach directly north,
