@@ -7,6 +7,7 @@
 #include "boat/Steering.h"
 #include "boat/Traffic.h"
 #include "lake/BoatSprite.h"
+#include "lake/WaterColours.h"
 #include "shell/Game.h"
 #include "support/TestPort.h"
 
@@ -39,8 +40,7 @@ struct BenchLake {
     g.pictures.canoes.frameW = 18;
     g.pictures.canoes.frameH = 9;
     g.pictures.jetSkis.frameW = g.pictures.jetSkis.frameH = 18;
-    g.boat.WaterColours[0] = qRgb(0, 32, 192);
-    g.boat.WaterColourLast = 0;
+    g.boat.WaterColours = BuildWaterColourTable(g.pictures.TileBitmaps);
     g.lake.LakeGrid.fill(150);
     for (int c = 5; c < 195; ++c)
       for (int r = 5; r < 195; ++r) g.lake.LakeGrid.at(c, r) = 0;

@@ -10,13 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "lake/WaterColours.h"
+
 namespace lwk {
 
 constexpr int kBoatSprite = 16;  // the boat sprite is 16 x 16 pixels
 constexpr int kScreenSize = 64;  // the GPS and depth-finder screens are 64 x 64
 constexpr int kWaypointSlots = 100;
 constexpr int kWaypointTextMax = 30;
-constexpr int kWaterColourSlots = 60;
 
 // A rectangle of the lake surface saved from under a sprite, so the sprite
 // can be taken away without repainting any tile.
@@ -98,12 +99,7 @@ struct BoatState {
   std::uint32_t SampledColour = 0;
 
   // The open-water colours of the lake's tiles (WaterColours[0 .. WaterColourLast]).
-  std::array<std::uint32_t, kWaterColourSlots> WaterColours = [] {
-    std::array<std::uint32_t, kWaterColourSlots> a{};
-    a.fill(0xFFFFFFFFu);
-    return a;
-  }();
-  int WaterColourLast = -1;
+  WaterColourTable WaterColours;
 
   // Propulsion and energy.
   bool OutboardOn = false;

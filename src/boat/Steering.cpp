@@ -104,12 +104,9 @@ void ComputeProbes(Game& g) {
 
 bool WaterTest(Game& g, int x, int y) {
   BoatState& b = g.boat;
-  const QRgb c = g.lakeView.pixel(x, y) | 0xFF000000u;
+  const QRgb c = g.lakeView.pixel(x, y);
   b.SampledColour = c;
-  const int last = std::min(b.WaterColourLast, kWaterColourSlots - 1);
-  for (int i = 0; i <= last; ++i)
-    if (b.WaterColours[static_cast<size_t>(i)] == c) return true;
-  return false;
+  return IsWaterColour(b.WaterColours, c);
 }
 
 bool FollowBoat(Game& g) {

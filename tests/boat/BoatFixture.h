@@ -7,6 +7,7 @@
 
 #include "boat/Steering.h"
 #include "lake/BoatSprite.h"
+#include "lake/WaterColours.h"
 #include "shell/Game.h"
 #include "support/TestPort.h"
 
@@ -38,8 +39,7 @@ struct BoatLake : ::testing::Test {
     g.pictures.boat.frames.assign(8, Solid(16, 16, 0xFFFF0000));
     g.pictures.effects.frameW = g.pictures.effects.frameH = 32;
     g.pictures.effects.frames.assign(3, Solid(32, 32, 0xFFFFFF00));
-    g.boat.WaterColours[0] = kWaterBlue;
-    g.boat.WaterColourLast = 0;
+    g.boat.WaterColours = BuildWaterColourTable(g.pictures.TileBitmaps);
     // Land everywhere, open water in columns 10..60 and rows 10..60.
     g.lake.LakeGrid.fill(150);
     for (int c = 10; c <= 60; ++c)
