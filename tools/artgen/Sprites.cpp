@@ -539,9 +539,11 @@ QImage BigSplash() {
       p.drawEllipse(QPointF(16 + std::cos(a) * 9.5, 15 + std::sin(a) * 10.5), 1.3, 2.0);
     }
     Droplets(p, c, 14.0, 12, 0.8, kSprayWhite, 0.25);
-    // the open mouth of the bass in the middle
-    p.setBrush(Br(kMouth));
-    p.drawEllipse(c, 2.2, 1.6);
+    // the bass's back breaking the surface in the middle
+    p.setBrush(Br(kLmBack));
+    p.drawEllipse(c + QPointF(0, 1), 3.2, 1.4);
+    p.setBrush(Br(kFinDark));
+    p.drawPolygon(QPolygonF({{14.0, 17.5}, {16.0, 15.0}, {18.0, 17.5}}));
   });
   return Keyed(ov, kBlackKey);
 }
