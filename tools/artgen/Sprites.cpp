@@ -84,6 +84,15 @@ QImage Keyed(const QImage& ov, QRgb key) {
   return Flatten(ov, key);
 }
 
+// Clears everything outside the top-left w x h pixels to the key colour: the
+// game restores only that much of the lake after drawing the sprite.
+QImage Confine(QImage img, int w, int h, QRgb key) {
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (x >= w || y >= h) img.setPixel(x, y, key | 0xFF000000u);
+  return img;
+}
+
 QImage Opaque(int w, int h, QRgb fill) {
   QImage img(w, h, QImage::Format_RGB32);
   img.fill(fill | 0xFF000000u);
@@ -140,7 +149,7 @@ const char* const kBoatUp[16] = {
     ".....LddddR.....",  //
     ".....oooooo.....",  //
     ".......mM.......",  //
-    ".......mm.......",  //
+    "................",  //
 };
 
 QRgb BoatColour(char ch) {
@@ -228,6 +237,11 @@ QImage BoatFrame(int heading) {
               p.drawRect(QRectF(-1.0, h - 0.8, 2.0, 2.4));
             }),
       kBlackKey);
+  for (int i = 0; i < 16; ++i)
+    for (int e : {0, 15}) {
+      ur.setPixel(i, e, kBlackKey | 0xFF000000u);
+      ur.setPixel(e, i, kBlackKey | 0xFF000000u);
+    }
   QImage out = Opaque(16, 16, kBlackKey);
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 16; ++x) {
@@ -254,6 +268,7 @@ QImage BoatFrame(int heading) {
 
 QImage Canoe(QRgb hull, QRgb dark, QRgb light) {
   QImage ov = Paint(18, 9, [&](QPainter& p) {
+    p.scale(17.0 / 18.0, 8.0 / 9.0);  // the game restores 17 x 8 pixels
     p.setPen(Qt::NoPen);
     QPainterPath path;
     path.moveTo(0.3, 4.5);
@@ -282,12 +297,13 @@ QImage Canoe(QRgb hull, QRgb dark, QRgb light) {
     p.drawLine(QPointF(7.2, 0.5), QPointF(6.4, 8.4));
     p.drawLine(QPointF(14.2, 0.6), QPointF(13.6, 8.4));
   });
-  return Keyed(ov, kBlackKey);
+  return Confine(Keyed(ov, kBlackKey), 17, 8, kBlackKey);
 }
 
 QImage JetSki(int dir) {
   // dir 0 up-right, 1 down-right, 2 down-left, 3 up-left
   QImage ov = Paint(18, 18, [&](QPainter& p) {
+    p.scale(17.0 / 18.0, 17.0 / 18.0);  // the game restores 17 x 17 pixels
     p.translate(9, 9);
     p.rotate(45.0 + dir * 90.0);
     p.setPen(Qt::NoPen);
@@ -312,7 +328,7 @@ QImage JetSki(int dir) {
     p.setPen(Pn(kEngine, 0.8));
     p.drawLine(QPointF(-2.2, -1.6), QPointF(2.2, -1.6));
   });
-  return Keyed(ov, kBlackKey);
+  return Confine(Keyed(ov, kBlackKey), 17, 17, kBlackKey);
 }
 
 // --- Splashes, fish jumps and crash pictures -------------------------------
@@ -407,6 +423,7 @@ void SideBass(QPainter& p, double len, bool smallmouth = false) {
 
 QImage Splash(int kind) {
   QImage ov = Paint(16, 16, [&](QPainter& p) {
+    p.scale(15.0 / 16.0, 15.0 / 16.0);  // the game restores 15 x 15 pixels
     const QPointF c(8, 8.5);
     switch (kind) {
       case 0:  // Plop1: the lure hits the water
@@ -486,7 +503,7 @@ QImage Splash(int kind) {
       }
     }
   });
-  return Keyed(ov, kBlackKey);
+  return Confine(Keyed(ov, kBlackKey), 15, 15, kBlackKey);
 }
 
 QImage Burst(int w, int h, double cx, double cy, double r1, double r2, int points, QRgb outer, QRgb inner, QRgb edge) {
@@ -511,18 +528,20 @@ QImage Burst(int w, int h, double cx, double cy, double r1, double r2, int point
 }
 
 QImage CrashPicture(const std::string& word) {
-  QImage ov = Burst(32, 32, 16, 16, 15.5, 8.5, 9, kBurstOrange, kBurstYellow, kBurstRed);
+  // the game restores 31 x 31 pixels after a crash
+  QImage ov = Burst(32, 32, 15.5, 15.5, 15.0, 8.2, 9, kBurstOrange, kBurstYellow, kBurstRed);
   QImage text(32, 32, QImage::Format_ARGB32);
   text.fill(0);
   const int tw = TextWidth5x7(word, 1, 1);
-  DrawText5x7(text, 16 - tw / 2 + 1, 14, word, kBurstYellow);
-  DrawText5x7(text, 16 - tw / 2, 13, word, kInk);
+  DrawText5x7(text, 15 - tw / 2, 14, word, kBurstYellow);
+  DrawText5x7(text, 15 - tw / 2 - 1, 13, word, kInk);
   Over(ov, text, 0, 0);
-  return Keyed(ov, kBlackKey);
+  return Confine(Keyed(ov, kBlackKey), 31, 31, kBlackKey);
 }
 
 QImage BigSplash() {
   QImage ov = Paint(32, 32, [](QPainter& p) {
+    p.scale(31.0 / 32.0, 31.0 / 32.0);  // the game restores 31 x 31 pixels
     const QPointF c(16, 17);
     Ring(p, c, 13.0, 1.4, kSpray3);
     p.setPen(Qt::NoPen);
@@ -539,11 +558,13 @@ QImage BigSplash() {
       p.drawEllipse(QPointF(16 + std::cos(a) * 9.5, 15 + std::sin(a) * 10.5), 1.3, 2.0);
     }
     Droplets(p, c, 14.0, 12, 0.8, kSprayWhite, 0.25);
-    // the open mouth of the bass in the middle
-    p.setBrush(Br(kMouth));
-    p.drawEllipse(c, 2.2, 1.6);
+    // the bass's back breaking the surface in the middle
+    p.setBrush(Br(kLmBack));
+    p.drawEllipse(c + QPointF(0, 1), 3.2, 1.4);
+    p.setBrush(Br(kFinDark));
+    p.drawPolygon(QPolygonF({{14.0, 17.5}, {16.0, 15.0}, {18.0, 17.5}}));
   });
-  return Keyed(ov, kBlackKey);
+  return Confine(Keyed(ov, kBlackKey), 31, 31, kBlackKey);
 }
 
 // --- LCD digits ------------------------------------------------------------
@@ -618,11 +639,12 @@ QImage LcdClear() {
 
 // Bold letters from the pixel font: each font pixel a scale x scale block,
 // filled with a top-to-bottom gradient, outlined and with a drop shadow.
-QImage BannerText(int w, int h, int x, int y, const std::string& text, int scale, QRgb top, QRgb bottom, QRgb edge,
+QImage BannerText(int w, int h, int x, int y, const std::string& text, int sx, int sy, QRgb top, QRgb bottom, QRgb edge,
                   QRgb shadow) {
   QImage fill(w, h, QImage::Format_ARGB32);
   fill.fill(0);
-  DrawText5x7(fill, x, y, text, top, scale, 1);
+  DrawText5x7(fill, x, y, text, top, sx, sy, 1);
+  const int scale = sy;
   // widen the strokes by one pixel to the right for weight
   QImage bold = fill;
   for (int yy = 0; yy < h; ++yy)
@@ -648,12 +670,20 @@ QImage BannerText(int w, int h, int x, int y, const std::string& text, int scale
   return out;
 }
 
+// "Day" and the day number stand side by side: the game draws "Day" 75
+// pixels left of the view's centre and the number 45 pixels right of it,
+// and restores a 200 x 60 block from 75 pixels left, so a number must keep
+// to the left 80 pixels of its picture. Tall condensed letters fit "THREE".
+constexpr int kBannerNumberWidth = 80;
+
 QImage DayBanner(const std::string& word, bool rightAlign) {
-  const int scale = word.size() <= 3 ? 4 : 3;
-  const int tw = TextWidth5x7(word, scale, 1) + 1;
-  const int x = rightAlign ? 107 - 6 - tw : 3;
-  const int y = (58 - 7 * scale) / 2 - 2;
-  return Keyed(BannerText(107, 58, x, y, word, scale, kBurstYellow, kBurstOrange, kInk, kShadowInk), kBlackKey);
+  const int sx = 2;
+  const int sy = 4;
+  const int tw = TextWidth5x7(word, sx, sy, 1) + 1;
+  const int x = rightAlign ? 107 - 6 - tw : 2;
+  const int y = (58 - 7 * sy) / 2 - 3;
+  QImage img = Keyed(BannerText(107, 58, x, y, word, sx, sy, kBurstYellow, kBurstOrange, kInk, kShadowInk), kBlackKey);
+  return rightAlign ? img : Confine(img, kBannerNumberWidth, 58, kBlackKey);
 }
 
 QImage MonsterBanner() {
@@ -671,7 +701,7 @@ QImage MonsterBanner() {
     SideBass(p, 62);
     p.restore();
   });
-  QImage text = BannerText(107, 58, 6, 41, "MONSTER!", 2, kBurstYellow, kBurstOrange, kInk, kShadowInk);
+  QImage text = BannerText(107, 58, 6, 41, "MONSTER!", 2, 2, kBurstYellow, kBurstOrange, kInk, kShadowInk);
   Over(ov, text);
   return Keyed(Outlined(ov, kInk), kBlackKey);
 }
@@ -1212,9 +1242,9 @@ QImage TitlePicture() {
                          },
                          2),
                      kInk));
-  QImage title = BannerText(w, h, 40, 24, "LUREWICK", 7, kTitleTop, kTitleBottom, kInk, kShadowInk);
+  QImage title = BannerText(w, h, 40, 24, "LUREWICK", 7, 7, kTitleTop, kTitleBottom, kInk, kShadowInk);
   Over(img, title);
-  QImage sub = BannerText(w, h, 104, 88, "BASS TOURNAMENT", 3, kSprayWhite, kSpray2, kInk, kShadowInk);
+  QImage sub = BannerText(w, h, 104, 88, "BASS TOURNAMENT", 3, 3, kSprayWhite, kSpray2, kInk, kShadowInk);
   Over(img, sub);
   return img;
 }
@@ -1251,7 +1281,7 @@ QImage InstallerBackground() {
   for (int y = 0; y < 193; ++y)
     for (int x = 0; x < 210; ++x)
       img.setPixel(x, y, Mix(img.pixel(x, y), kHill1, 0.6 * (1.0 - x / 210.0)) | 0xFF000000u);
-  Over(img, BannerText(450, 193, 236, 150, "LUREWICK", 3, kTitleTop, kTitleBottom, kInk, kShadowInk));
+  Over(img, BannerText(450, 193, 236, 150, "LUREWICK", 3, 3, kTitleTop, kTitleBottom, kInk, kShadowInk));
   return img;
 }
 
