@@ -895,6 +895,217 @@ QImage AeratorGlyph(bool on) {
   return Keyed(ov, kButtonFace);
 }
 
+// --- Toolbar pictures of the buttons without a glyph pair -----------------
+
+QImage TackleBoxIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kGreenHullDark));
+    p.drawRoundedRect(QRectF(3, 10, 22, 15), 2, 2);
+    p.setBrush(Br(kGreenHull));
+    p.drawRoundedRect(QRectF(3, 10, 22, 6), 2, 2);
+    p.setBrush(Br(kGreenHullLight));
+    p.drawRect(QRectF(4, 11, 20, 1.5));
+    p.setBrush(Br(kGreyLight));
+    p.drawRect(QRectF(12, 15, 4, 3));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Pn(kGreyDark, 2.0));
+    p.drawArc(QRectF(9, 4, 10, 10), 0, 180 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kRed));
+    p.drawEllipse(QPointF(8, 21), 1.6, 1.6);
+    p.setBrush(Br(kYellow));
+    p.drawEllipse(QPointF(20, 21), 1.6, 1.6);
+  });
+}
+
+QImage RodIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Pn(kWoodDark, 2.2));
+    p.drawLine(QPointF(4, 25), QPointF(11, 16));
+    p.setPen(Pn(kNavy, 1.4));
+    p.drawLine(QPointF(11, 16), QPointF(25, 2));
+    p.setPen(Pn(kGreyDark, 0.6));
+    p.drawLine(QPointF(25, 2), QPointF(25, 20));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kGrey));
+    p.drawEllipse(QPointF(11, 20), 3.2, 3.2);
+    p.setBrush(Br(kGreyLight));
+    p.drawEllipse(QPointF(11, 20), 1.4, 1.4);
+    p.setBrush(Br(kRed));
+    p.drawEllipse(QPointF(25, 21), 2.0, 2.0);
+    p.setBrush(Br(kWhite));
+    p.drawRect(QRectF(23, 21, 4, 1.2));
+  });
+}
+
+QImage RetrieveIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kGrey));
+    p.drawEllipse(QPointF(12, 15), 8, 8);
+    p.setBrush(Br(kGreyLight));
+    p.drawEllipse(QPointF(12, 15), 5, 5);
+    p.setBrush(Br(kGreyDark));
+    p.drawEllipse(QPointF(12, 15), 1.8, 1.8);
+    p.setPen(Pn(kGreyDark, 1.6));
+    p.drawLine(QPointF(12, 15), QPointF(20, 8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kWood));
+    p.drawEllipse(QPointF(21, 7), 2.4, 2.4);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Pn(kBlue, 1.8));
+    p.drawArc(QRectF(2, 3, 20, 24), 100 * 16, 120 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kBlue));
+    p.drawPolygon(QPolygonF({{2.5, 21}, {7, 22}, {3, 26}}));
+  });
+}
+
+QImage MapIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    const QPolygonF panels[3] = {QPolygonF({{3, 5}, {10, 3}, {10, 23}, {3, 25}}),
+                                 QPolygonF({{10, 3}, {18, 5}, {18, 25}, {10, 23}}),
+                                 QPolygonF({{18, 5}, {25, 3}, {25, 23}, {18, 25}})};
+    const QRgb shades[3] = {kSandLight, kSand, kSandLight};
+    for (int i = 0; i < 3; ++i) {
+      p.setBrush(Br(shades[i]));
+      p.drawPolygon(panels[i]);
+    }
+    p.setBrush(Br(kBlueLight));
+    p.drawEllipse(QPointF(14, 13), 7, 5);
+    p.setBrush(Br(kGrassDark));
+    p.drawEllipse(QPointF(15, 13), 2, 1.5);
+    p.setPen(Pn(kRed, 1.4));
+    p.drawLine(QPointF(7, 20), QPointF(10, 17));
+    p.drawLine(QPointF(7, 17), QPointF(10, 20));
+  });
+}
+
+QImage LivewellIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kGreyLight));
+    p.drawRoundedRect(QRectF(2, 7, 24, 17), 2, 2);
+    p.setBrush(Br(kBlue));
+    p.drawRect(QRectF(4, 9, 20, 13));
+    p.setBrush(Br(kBlueLight));
+    p.drawRect(QRectF(4, 9, 20, 3));
+    p.setBrush(Br(kGreenHull));
+    p.drawEllipse(QPointF(13, 16), 6, 3);
+    p.drawPolygon(QPolygonF({{18, 16}, {23, 13}, {23, 19}}));
+    p.setBrush(Br(kWhite));
+    p.drawEllipse(QPointF(9.5, 15.2), 1.0, 1.0);
+    p.setBrush(Br(kSprayWhite));
+    p.drawEllipse(QPointF(7, 4.5), 1.2, 1.2);
+    p.drawEllipse(QPointF(11, 3), 0.9, 0.9);
+  });
+}
+
+QImage FindBoatIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kBlueLight));
+    p.drawEllipse(QPointF(11, 11), 8, 8);
+    p.setBrush(Br(kRed));
+    p.drawPolygon(QPolygonF({{11, 5}, {14, 10}, {14, 16}, {8, 16}, {8, 10}}));
+    p.setBrush(Br(kWhite));
+    p.drawRect(QRectF(9.5, 11, 3, 2));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Pn(kGreyDark, 2.4));
+    p.drawEllipse(QPointF(11, 11), 8.5, 8.5);
+    p.setPen(Pn(kWoodDark, 3.4));
+    p.drawLine(QPointF(17.5, 17.5), QPointF(25, 25));
+  });
+}
+
+QImage GasCanIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kRedDark));
+    p.drawRoundedRect(QRectF(5, 8, 17, 18), 2, 2);
+    p.setBrush(Br(kRed));
+    p.drawRoundedRect(QRectF(5, 8, 15, 16), 2, 2);
+    p.setBrush(Br(kRedDark));
+    p.drawRect(QRectF(9, 4, 8, 3));
+    p.setBrush(Br(kYellow));
+    p.drawPolygon(QPolygonF({{20, 6}, {25, 2}, {26, 4}, {22, 8}}));
+    p.setBrush(Br(kWhite));
+    p.drawRect(QRectF(8, 13, 9, 6));
+    p.setBrush(Br(kRed));
+    p.drawRect(QRectF(10, 15, 5, 2));
+  });
+}
+
+QImage PreferencesIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 3; ++i) {
+      const double y = 6 + i * 8;
+      p.setBrush(Br(kGreyDark));
+      p.drawRoundedRect(QRectF(3, y - 1.2, 22, 2.4), 1, 1);
+      const double x = i == 0 ? 17 : i == 1 ? 8 : 14;
+      p.setBrush(Br(i == 1 ? kOrange : kBlue));
+      p.drawRoundedRect(QRectF(x - 3, y - 3.5, 6, 7), 1.5, 1.5);
+    }
+  });
+}
+
+QImage PickLakeIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kGrassDark));
+    p.drawRoundedRect(QRectF(1, 8, 26, 18), 4, 4);
+    p.setBrush(Br(kBlue));
+    p.drawEllipse(QPointF(13, 18), 10, 6);
+    p.setBrush(Br(kBlueLight));
+    p.drawEllipse(QPointF(10, 16), 4, 1.5);
+    p.setPen(Pn(kGreyDark, 1.4));
+    p.drawLine(QPointF(20, 3), QPointF(20, 15));
+    p.setPen(Qt::NoPen);
+    for (int r = 0; r < 2; ++r)
+      for (int c = 0; c < 3; ++c) {
+        p.setBrush(Br((r + c) % 2 ? kWhite : kInk));
+        p.drawRect(QRectF(20.5 + c * 2, 3 + r * 2, 2, 2));
+      }
+  });
+}
+
+QImage SaveGameIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kNavy));
+    p.drawPolygon(QPolygonF({{3, 3}, {22, 3}, {25, 6}, {25, 25}, {3, 25}}));
+    p.setBrush(Br(kGreyLight));
+    p.drawRect(QRectF(8, 3, 12, 8));
+    p.setBrush(Br(kNavy));
+    p.drawRect(QRectF(16, 4.5, 2.5, 5));
+    p.setBrush(Br(kWhite));
+    p.drawRect(QRectF(6, 14, 16, 11));
+    p.setBrush(Br(kGreyLight));
+    for (double y : {17.0, 20.0}) p.drawRect(QRectF(8, y, 12, 1));
+  });
+}
+
+QImage HelpIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kBlue));
+    p.drawEllipse(QPointF(14, 14), 11, 11);
+    p.setBrush(Br(kBlueLight));
+    p.drawEllipse(QPointF(11, 9), 4, 2.5);
+    // A question mark: the hook, the stem and the dot.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Pn(kWhite, 3.0));
+    p.drawArc(QRectF(9, 6, 10, 9), -90 * 16, 270 * 16);
+    p.drawLine(QPointF(14, 15), QPointF(14, 17.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kWhite));
+    p.drawEllipse(QPointF(14, 21.5), 1.8, 1.8);
+  });
+}
+
 // --- Livewell ---------------------------------------------------------------
 
 constexpr QRgb kTankRim = qRgb(0xEE, 0xEE, 0xE8);
@@ -1368,6 +1579,14 @@ std::vector<Picture> DrawPictures() {
   add("glyphs", "FFoff", FishFormulaGlyph(false), true, kButtonFace);
   add("glyphs", "LWindOn", AeratorGlyph(true), true, kButtonFace);
   add("glyphs", "LWindOff", AeratorGlyph(false), true, kButtonFace);
+
+  // The main window's buttons without a glyph pair: BTN_ + the button's name.
+  const std::pair<const char*, QImage> buttons[] = {
+      {"BTN_TackleBtn", TackleBoxIcon()},  {"BTN_RodSelBtn", RodIcon()},        {"BTN_RetrBtn", RetrieveIcon()},
+      {"BTN_MapBtn", MapIcon()},           {"BTN_LWButt", LivewellIcon()},      {"BTN_FindBoatBtn", FindBoatIcon()},
+      {"BTN_GasUpBtn", GasCanIcon()},      {"BTN_SkillBtn", PreferencesIcon()}, {"BTN_PickLake", PickLakeIcon()},
+      {"BTN_SaveGameBtn", SaveGameIcon()}, {"BTN_HelpBtn", HelpIcon()}};
+  for (const auto& [name, icon] : buttons) add("buttons", name, icon, true, kButtonFace);
 
   const char* fishNames[] = {"SmLMr", "MedLMr", "BigLMr", "SmLMl", "MedLMl", "BigLMl",
                              "SmSMr", "MedSMr", "BigSMr", "SmSMl", "MedSMl", "BigSMl"};
