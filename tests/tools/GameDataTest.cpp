@@ -105,6 +105,35 @@ TEST(GameData, EveryPictureLoadsAtItsSizeWithItsSeeThroughColour) {
   EXPECT_TRUE(icon.hasAlphaChannel());
 }
 
+// After drawing a sprite the game puts back only a part of the lake under
+// it (the boat 15 x 15, a splash or jump 15 x 15, a crash or strike 31 x 31,
+// a canoe 17 x 8, a jet ski 17 x 17, a day number the first 80
+// columns of the banner block); a sprite pixel outside would stay behind.
+TEST(GameData, SpritesKeepInsideTheAreaTheGameRestores) {
+  struct Area {
+    std::vector<const char*> names;
+    int w, h;
+  };
+  const Area areas[] = {
+      {{"BoatUp", "BoatUR", "BoatR", "BoatLR", "BoatDn", "BoatLL", "BoatL", "BoatUL"}, 15, 15},
+      {{"Plop1", "Plop2", "FishJmp0", "FishJmp1", "FishJmp2", "TailW0", "TailW1", "Slam"}, 15, 15},
+      {{"kapow", "wham", "slam1"}, 31, 31},
+      {{"grncanoe", "redcanoe"}, 17, 8},
+      {{"jetskiUR", "jetskiLR", "jetskiLL", "jetskiUL"}, 17, 17},
+      {{"One", "Two", "Three"}, 80, 58},
+  };
+  for (const Area& a : areas)
+    for (const char* name : a.names) {
+      const QImage img = LoadGamePicture(GameFolder(), name);
+      ASSERT_FALSE(img.isNull()) << name;
+      for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+          if (x < a.w && y < a.h) continue;
+          ASSERT_EQ(img.pixel(x, y) & 0xFFFFFFu, kBlack) << name << " (" << x << ", " << y << ")";
+        }
+    }
+}
+
 struct Wav {
   int format = 0, channels = 0, rate = 0, bits = 0;
   std::vector<std::int16_t> samples;

@@ -74,24 +74,29 @@ bool GlyphPixel(char ch, int cx, int cy) {
 }
 
 int TextWidth5x7(const std::string& text, int scale, int spacing) {
+  return TextWidth5x7(text, scale, scale, spacing);
+}
+
+int TextWidth5x7(const std::string& text, int sx, int /*sy*/, int spacing) {
   if (text.empty()) return 0;
-  return static_cast<int>(text.size()) * (5 + spacing) * scale - spacing * scale;
+  return static_cast<int>(text.size()) * (5 + spacing) * sx - spacing * sx;
 }
 
 void DrawText5x7(QImage& img, int x, int y, const std::string& text, QRgb colour, int scale, int spacing) {
+  DrawText5x7(img, x, y, text, colour, scale, scale, spacing);
+}
+
+void DrawText5x7(QImage& img, int x, int y, const std::string& text, QRgb colour, int sx, int sy, int spacing) {
   int cx = x;
   for (char ch : text) {
     for (int gy = 0; gy < 7; ++gy)
       for (int gx = 0; gx < 5; ++gx) {
         if (!GlyphPixel(ch, gx, gy)) continue;
-        for (int sy = 0; sy < scale; ++sy)
-          for (int sx = 0; sx < scale; ++sx) {
-            const int px = cx + gx * scale + sx;
-            const int py = y + gy * scale + sy;
+        for (int py = y + gy * sy; py < y + (gy + 1) * sy; ++py)
+          for (int px = cx + gx * sx; px < cx + (gx + 1) * sx; ++px)
             if (px >= 0 && py >= 0 && px < img.width() && py < img.height()) img.setPixel(px, py, colour | 0xFF000000u);
-          }
       }
-    cx += (5 + spacing) * scale;
+    cx += (5 + spacing) * sx;
   }
 }
 

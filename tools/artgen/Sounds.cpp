@@ -456,8 +456,7 @@ Buf Siren() {
                  const double cyc = std::fmod(t, 0.7) / 0.7;
                  return 650.0 + 700.0 * (cyc < 0.6 ? cyc / 0.6 : 1.0 - (cyc - 0.6) / 0.4);
                },
-               {1.0, 0.0, 0.35, 0.0, 0.15});
-  for (auto& s : b) s = static_cast<float>(std::tanh(1.6 * s));
+               {1.0, 0.0, 0.3, 0.0, 0.12, 0.0, 0.05});
   Shape(b, [len](double t) { return std::min(1.0, t / 0.05) * std::min(1.0, (len - t) / 0.25); });
   return Filter(b, "lp", 3500);
 }
@@ -582,11 +581,12 @@ Buf LoonCall(Rng&) {
                [](double t) {
                  if (t < 0.9) return 620.0 + 330.0 * std::sin(kPi * 0.5 * t / 0.9);
                  if (t < 1.6) return 950.0 - 60.0 * (t - 0.9);
-                 return 880.0 - 260.0 * (t - 1.6) / 1.0;
+                 return 908.0 - 288.0 * (t - 1.6);
                },
                {1.0, 0.22, 0.08});
   Shape(b, [len](double t) {
-    const double trem = t > 1.6 ? 0.6 + 0.4 * std::sin(2 * kPi * 9 * t) : 1.0;
+    const double depth = std::clamp((t - 1.5) / 0.3, 0.0, 1.0) * 0.4;  // the tremolo fades in
+    const double trem = 1.0 - depth * (0.5 - 0.5 * std::cos(2 * kPi * 9 * (t - 1.5)));
     return std::min(1.0, t / 0.15) * std::min(1.0, (len - t) / 0.5) * trem;
   });
   // distance: a soft echo off the far shore

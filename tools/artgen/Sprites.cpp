@@ -84,6 +84,15 @@ QImage Keyed(const QImage& ov, QRgb key) {
   return Flatten(ov, key);
 }
 
+// Clears everything outside the top-left w x h pixels to the key colour: the
+// game restores only that much of the lake after drawing the sprite.
+QImage Confine(QImage img, int w, int h, QRgb key) {
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (x >= w || y >= h) img.setPixel(x, y, key | 0xFF000000u);
+  return img;
+}
+
 QImage Opaque(int w, int h, QRgb fill) {
   QImage img(w, h, QImage::Format_RGB32);
   img.fill(fill | 0xFF000000u);
@@ -140,7 +149,7 @@ const char* const kBoatUp[16] = {
     ".....LddddR.....",  //
     ".....oooooo.....",  //
     ".......mM.......",  //
-    ".......mm.......",  //
+    "................",  //
 };
 
 QRgb BoatColour(char ch) {
@@ -228,6 +237,11 @@ QImage BoatFrame(int heading) {
               p.drawRect(QRectF(-1.0, h - 0.8, 2.0, 2.4));
             }),
       kBlackKey);
+  for (int i = 0; i < 16; ++i)
+    for (int e : {0, 15}) {
+      ur.setPixel(i, e, kBlackKey | 0xFF000000u);
+      ur.setPixel(e, i, kBlackKey | 0xFF000000u);
+    }
   QImage out = Opaque(16, 16, kBlackKey);
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 16; ++x) {
@@ -254,6 +268,7 @@ QImage BoatFrame(int heading) {
 
 QImage Canoe(QRgb hull, QRgb dark, QRgb light) {
   QImage ov = Paint(18, 9, [&](QPainter& p) {
+    p.scale(17.0 / 18.0, 8.0 / 9.0);  // the game restores 17 x 8 pixels
     p.setPen(Qt::NoPen);
     QPainterPath path;
     path.moveTo(0.3, 4.5);
@@ -282,12 +297,13 @@ QImage Canoe(QRgb hull, QRgb dark, QRgb light) {
     p.drawLine(QPointF(7.2, 0.5), QPointF(6.4, 8.4));
     p.drawLine(QPointF(14.2, 0.6), QPointF(13.6, 8.4));
   });
-  return Keyed(ov, kBlackKey);
+  return Confine(Keyed(ov, kBlackKey), 17, 8, kBlackKey);
 }
 
 QImage JetSki(int dir) {
   // dir 0 up-right, 1 down-right, 2 down-left, 3 up-left
   QImage ov = Paint(18, 18, [&](QPainter& p) {
+    p.scale(17.0 / 18.0, 17.0 / 18.0);  // the game restores 17 x 17 pixels
     p.translate(9, 9);
     p.rotate(45.0 + dir * 90.0);
     p.setPen(Qt::NoPen);
@@ -312,7 +328,7 @@ QImage JetSki(int dir) {
     p.setPen(Pn(kEngine, 0.8));
     p.drawLine(QPointF(-2.2, -1.6), QPointF(2.2, -1.6));
   });
-  return Keyed(ov, kBlackKey);
+  return Confine(Keyed(ov, kBlackKey), 17, 17, kBlackKey);
 }
 
 // --- Splashes, fish jumps and crash pictures -------------------------------
@@ -407,6 +423,7 @@ void SideBass(QPainter& p, double len, bool smallmouth = false) {
 
 QImage Splash(int kind) {
   QImage ov = Paint(16, 16, [&](QPainter& p) {
+    p.scale(15.0 / 16.0, 15.0 / 16.0);  // the game restores 15 x 15 pixels
     const QPointF c(8, 8.5);
     switch (kind) {
       case 0:  // Plop1: the lure hits the water
@@ -486,7 +503,7 @@ QImage Splash(int kind) {
       }
     }
   });
-  return Keyed(ov, kBlackKey);
+  return Confine(Keyed(ov, kBlackKey), 15, 15, kBlackKey);
 }
 
 QImage Burst(int w, int h, double cx, double cy, double r1, double r2, int points, QRgb outer, QRgb inner, QRgb edge) {
@@ -511,18 +528,20 @@ QImage Burst(int w, int h, double cx, double cy, double r1, double r2, int point
 }
 
 QImage CrashPicture(const std::string& word) {
-  QImage ov = Burst(32, 32, 16, 16, 15.5, 8.5, 9, kBurstOrange, kBurstYellow, kBurstRed);
+  // the game restores 31 x 31 pixels after a crash
+  QImage ov = Burst(32, 32, 15.5, 15.5, 15.0, 8.2, 9, kBurstOrange, kBurstYellow, kBurstRed);
   QImage text(32, 32, QImage::Format_ARGB32);
   text.fill(0);
   const int tw = TextWidth5x7(word, 1, 1);
-  DrawText5x7(text, 16 - tw / 2 + 1, 14, word, kBurstYellow);
-  DrawText5x7(text, 16 - tw / 2, 13, word, kInk);
+  DrawText5x7(text, 15 - tw / 2, 14, word, kBurstYellow);
+  DrawText5x7(text, 15 - tw / 2 - 1, 13, word, kInk);
   Over(ov, text, 0, 0);
-  return Keyed(ov, kBlackKey);
+  return Confine(Keyed(ov, kBlackKey), 31, 31, kBlackKey);
 }
 
 QImage BigSplash() {
   QImage ov = Paint(32, 32, [](QPainter& p) {
+    p.scale(31.0 / 32.0, 31.0 / 32.0);  // the game restores 31 x 31 pixels
     const QPointF c(16, 17);
     Ring(p, c, 13.0, 1.4, kSpray3);
     p.setPen(Qt::NoPen);
@@ -539,11 +558,13 @@ QImage BigSplash() {
       p.drawEllipse(QPointF(16 + std::cos(a) * 9.5, 15 + std::sin(a) * 10.5), 1.3, 2.0);
     }
     Droplets(p, c, 14.0, 12, 0.8, kSprayWhite, 0.25);
-    // the open mouth of the bass in the middle
-    p.setBrush(Br(kMouth));
-    p.drawEllipse(c, 2.2, 1.6);
+    // the bass's back breaking the surface in the middle
+    p.setBrush(Br(kLmBack));
+    p.drawEllipse(c + QPointF(0, 1), 3.2, 1.4);
+    p.setBrush(Br(kFinDark));
+    p.drawPolygon(QPolygonF({{14.0, 17.5}, {16.0, 15.0}, {18.0, 17.5}}));
   });
-  return Keyed(ov, kBlackKey);
+  return Confine(Keyed(ov, kBlackKey), 31, 31, kBlackKey);
 }
 
 // --- LCD digits ------------------------------------------------------------
@@ -618,11 +639,12 @@ QImage LcdClear() {
 
 // Bold letters from the pixel font: each font pixel a scale x scale block,
 // filled with a top-to-bottom gradient, outlined and with a drop shadow.
-QImage BannerText(int w, int h, int x, int y, const std::string& text, int scale, QRgb top, QRgb bottom, QRgb edge,
+QImage BannerText(int w, int h, int x, int y, const std::string& text, int sx, int sy, QRgb top, QRgb bottom, QRgb edge,
                   QRgb shadow) {
   QImage fill(w, h, QImage::Format_ARGB32);
   fill.fill(0);
-  DrawText5x7(fill, x, y, text, top, scale, 1);
+  DrawText5x7(fill, x, y, text, top, sx, sy, 1);
+  const int scale = sy;
   // widen the strokes by one pixel to the right for weight
   QImage bold = fill;
   for (int yy = 0; yy < h; ++yy)
@@ -648,12 +670,20 @@ QImage BannerText(int w, int h, int x, int y, const std::string& text, int scale
   return out;
 }
 
+// "Day" and the day number stand side by side: the game draws "Day" 75
+// pixels left of the view's centre and the number 45 pixels right of it,
+// and restores a 200 x 60 block from 75 pixels left, so a number must keep
+// to the left 80 pixels of its picture. Tall condensed letters fit "THREE".
+constexpr int kBannerNumberWidth = 80;
+
 QImage DayBanner(const std::string& word, bool rightAlign) {
-  const int scale = word.size() <= 3 ? 4 : 3;
-  const int tw = TextWidth5x7(word, scale, 1) + 1;
-  const int x = rightAlign ? 107 - 6 - tw : 3;
-  const int y = (58 - 7 * scale) / 2 - 2;
-  return Keyed(BannerText(107, 58, x, y, word, scale, kBurstYellow, kBurstOrange, kInk, kShadowInk), kBlackKey);
+  const int sx = 2;
+  const int sy = 4;
+  const int tw = TextWidth5x7(word, sx, sy, 1) + 1;
+  const int x = rightAlign ? 107 - 6 - tw : 2;
+  const int y = (58 - 7 * sy) / 2 - 3;
+  QImage img = Keyed(BannerText(107, 58, x, y, word, sx, sy, kBurstYellow, kBurstOrange, kInk, kShadowInk), kBlackKey);
+  return rightAlign ? img : Confine(img, kBannerNumberWidth, 58, kBlackKey);
 }
 
 QImage MonsterBanner() {
@@ -671,7 +701,7 @@ QImage MonsterBanner() {
     SideBass(p, 62);
     p.restore();
   });
-  QImage text = BannerText(107, 58, 6, 41, "MONSTER!", 2, kBurstYellow, kBurstOrange, kInk, kShadowInk);
+  QImage text = BannerText(107, 58, 6, 41, "MONSTER!", 2, 2, kBurstYellow, kBurstOrange, kInk, kShadowInk);
   Over(ov, text);
   return Keyed(Outlined(ov, kInk), kBlackKey);
 }
@@ -863,6 +893,217 @@ QImage AeratorGlyph(bool on) {
           }),
       kInk);
   return Keyed(ov, kButtonFace);
+}
+
+// --- Toolbar pictures of the buttons without a glyph pair -----------------
+
+QImage TackleBoxIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kGreenHullDark));
+    p.drawRoundedRect(QRectF(3, 10, 22, 15), 2, 2);
+    p.setBrush(Br(kGreenHull));
+    p.drawRoundedRect(QRectF(3, 10, 22, 6), 2, 2);
+    p.setBrush(Br(kGreenHullLight));
+    p.drawRect(QRectF(4, 11, 20, 1.5));
+    p.setBrush(Br(kGreyLight));
+    p.drawRect(QRectF(12, 15, 4, 3));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Pn(kGreyDark, 2.0));
+    p.drawArc(QRectF(9, 4, 10, 10), 0, 180 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kRed));
+    p.drawEllipse(QPointF(8, 21), 1.6, 1.6);
+    p.setBrush(Br(kYellow));
+    p.drawEllipse(QPointF(20, 21), 1.6, 1.6);
+  });
+}
+
+QImage RodIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Pn(kWoodDark, 2.2));
+    p.drawLine(QPointF(4, 25), QPointF(11, 16));
+    p.setPen(Pn(kNavy, 1.4));
+    p.drawLine(QPointF(11, 16), QPointF(25, 2));
+    p.setPen(Pn(kGreyDark, 0.6));
+    p.drawLine(QPointF(25, 2), QPointF(25, 20));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kGrey));
+    p.drawEllipse(QPointF(11, 20), 3.2, 3.2);
+    p.setBrush(Br(kGreyLight));
+    p.drawEllipse(QPointF(11, 20), 1.4, 1.4);
+    p.setBrush(Br(kRed));
+    p.drawEllipse(QPointF(25, 21), 2.0, 2.0);
+    p.setBrush(Br(kWhite));
+    p.drawRect(QRectF(23, 21, 4, 1.2));
+  });
+}
+
+QImage RetrieveIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kGrey));
+    p.drawEllipse(QPointF(12, 15), 8, 8);
+    p.setBrush(Br(kGreyLight));
+    p.drawEllipse(QPointF(12, 15), 5, 5);
+    p.setBrush(Br(kGreyDark));
+    p.drawEllipse(QPointF(12, 15), 1.8, 1.8);
+    p.setPen(Pn(kGreyDark, 1.6));
+    p.drawLine(QPointF(12, 15), QPointF(20, 8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kWood));
+    p.drawEllipse(QPointF(21, 7), 2.4, 2.4);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Pn(kBlue, 1.8));
+    p.drawArc(QRectF(2, 3, 20, 24), 100 * 16, 120 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kBlue));
+    p.drawPolygon(QPolygonF({{2.5, 21}, {7, 22}, {3, 26}}));
+  });
+}
+
+QImage MapIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    const QPolygonF panels[3] = {QPolygonF({{3, 5}, {10, 3}, {10, 23}, {3, 25}}),
+                                 QPolygonF({{10, 3}, {18, 5}, {18, 25}, {10, 23}}),
+                                 QPolygonF({{18, 5}, {25, 3}, {25, 23}, {18, 25}})};
+    const QRgb shades[3] = {kSandLight, kSand, kSandLight};
+    for (int i = 0; i < 3; ++i) {
+      p.setBrush(Br(shades[i]));
+      p.drawPolygon(panels[i]);
+    }
+    p.setBrush(Br(kBlueLight));
+    p.drawEllipse(QPointF(14, 13), 7, 5);
+    p.setBrush(Br(kGrassDark));
+    p.drawEllipse(QPointF(15, 13), 2, 1.5);
+    p.setPen(Pn(kRed, 1.4));
+    p.drawLine(QPointF(7, 20), QPointF(10, 17));
+    p.drawLine(QPointF(7, 17), QPointF(10, 20));
+  });
+}
+
+QImage LivewellIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kGreyLight));
+    p.drawRoundedRect(QRectF(2, 7, 24, 17), 2, 2);
+    p.setBrush(Br(kBlue));
+    p.drawRect(QRectF(4, 9, 20, 13));
+    p.setBrush(Br(kBlueLight));
+    p.drawRect(QRectF(4, 9, 20, 3));
+    p.setBrush(Br(kGreenHull));
+    p.drawEllipse(QPointF(13, 16), 6, 3);
+    p.drawPolygon(QPolygonF({{18, 16}, {23, 13}, {23, 19}}));
+    p.setBrush(Br(kWhite));
+    p.drawEllipse(QPointF(9.5, 15.2), 1.0, 1.0);
+    p.setBrush(Br(kSprayWhite));
+    p.drawEllipse(QPointF(7, 4.5), 1.2, 1.2);
+    p.drawEllipse(QPointF(11, 3), 0.9, 0.9);
+  });
+}
+
+QImage FindBoatIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kBlueLight));
+    p.drawEllipse(QPointF(11, 11), 8, 8);
+    p.setBrush(Br(kRed));
+    p.drawPolygon(QPolygonF({{11, 5}, {14, 10}, {14, 16}, {8, 16}, {8, 10}}));
+    p.setBrush(Br(kWhite));
+    p.drawRect(QRectF(9.5, 11, 3, 2));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Pn(kGreyDark, 2.4));
+    p.drawEllipse(QPointF(11, 11), 8.5, 8.5);
+    p.setPen(Pn(kWoodDark, 3.4));
+    p.drawLine(QPointF(17.5, 17.5), QPointF(25, 25));
+  });
+}
+
+QImage GasCanIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kRedDark));
+    p.drawRoundedRect(QRectF(5, 8, 17, 18), 2, 2);
+    p.setBrush(Br(kRed));
+    p.drawRoundedRect(QRectF(5, 8, 15, 16), 2, 2);
+    p.setBrush(Br(kRedDark));
+    p.drawRect(QRectF(9, 4, 8, 3));
+    p.setBrush(Br(kYellow));
+    p.drawPolygon(QPolygonF({{20, 6}, {25, 2}, {26, 4}, {22, 8}}));
+    p.setBrush(Br(kWhite));
+    p.drawRect(QRectF(8, 13, 9, 6));
+    p.setBrush(Br(kRed));
+    p.drawRect(QRectF(10, 15, 5, 2));
+  });
+}
+
+QImage PreferencesIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 3; ++i) {
+      const double y = 6 + i * 8;
+      p.setBrush(Br(kGreyDark));
+      p.drawRoundedRect(QRectF(3, y - 1.2, 22, 2.4), 1, 1);
+      const double x = i == 0 ? 17 : i == 1 ? 8 : 14;
+      p.setBrush(Br(i == 1 ? kOrange : kBlue));
+      p.drawRoundedRect(QRectF(x - 3, y - 3.5, 6, 7), 1.5, 1.5);
+    }
+  });
+}
+
+QImage PickLakeIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kGrassDark));
+    p.drawRoundedRect(QRectF(1, 8, 26, 18), 4, 4);
+    p.setBrush(Br(kBlue));
+    p.drawEllipse(QPointF(13, 18), 10, 6);
+    p.setBrush(Br(kBlueLight));
+    p.drawEllipse(QPointF(10, 16), 4, 1.5);
+    p.setPen(Pn(kGreyDark, 1.4));
+    p.drawLine(QPointF(20, 3), QPointF(20, 15));
+    p.setPen(Qt::NoPen);
+    for (int r = 0; r < 2; ++r)
+      for (int c = 0; c < 3; ++c) {
+        p.setBrush(Br((r + c) % 2 ? kWhite : kInk));
+        p.drawRect(QRectF(20.5 + c * 2, 3 + r * 2, 2, 2));
+      }
+  });
+}
+
+QImage SaveGameIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kNavy));
+    p.drawPolygon(QPolygonF({{3, 3}, {22, 3}, {25, 6}, {25, 25}, {3, 25}}));
+    p.setBrush(Br(kGreyLight));
+    p.drawRect(QRectF(8, 3, 12, 8));
+    p.setBrush(Br(kNavy));
+    p.drawRect(QRectF(16, 4.5, 2.5, 5));
+    p.setBrush(Br(kWhite));
+    p.drawRect(QRectF(6, 14, 16, 11));
+    p.setBrush(Br(kGreyLight));
+    for (double y : {17.0, 20.0}) p.drawRect(QRectF(8, y, 12, 1));
+  });
+}
+
+QImage HelpIcon() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kBlue));
+    p.drawEllipse(QPointF(14, 14), 11, 11);
+    p.setBrush(Br(kBlueLight));
+    p.drawEllipse(QPointF(11, 9), 4, 2.5);
+    // A question mark: the hook, the stem and the dot.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Pn(kWhite, 3.0));
+    p.drawArc(QRectF(9, 6, 10, 9), -90 * 16, 270 * 16);
+    p.drawLine(QPointF(14, 15), QPointF(14, 17.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Br(kWhite));
+    p.drawEllipse(QPointF(14, 21.5), 1.8, 1.8);
+  });
 }
 
 // --- Livewell ---------------------------------------------------------------
@@ -1212,9 +1453,9 @@ QImage TitlePicture() {
                          },
                          2),
                      kInk));
-  QImage title = BannerText(w, h, 40, 24, "LUREWICK", 7, kTitleTop, kTitleBottom, kInk, kShadowInk);
+  QImage title = BannerText(w, h, 40, 24, "LUREWICK", 7, 7, kTitleTop, kTitleBottom, kInk, kShadowInk);
   Over(img, title);
-  QImage sub = BannerText(w, h, 104, 88, "BASS TOURNAMENT", 3, kSprayWhite, kSpray2, kInk, kShadowInk);
+  QImage sub = BannerText(w, h, 104, 88, "BASS TOURNAMENT", 3, 3, kSprayWhite, kSpray2, kInk, kShadowInk);
   Over(img, sub);
   return img;
 }
@@ -1251,7 +1492,7 @@ QImage InstallerBackground() {
   for (int y = 0; y < 193; ++y)
     for (int x = 0; x < 210; ++x)
       img.setPixel(x, y, Mix(img.pixel(x, y), kHill1, 0.6 * (1.0 - x / 210.0)) | 0xFF000000u);
-  Over(img, BannerText(450, 193, 236, 150, "LUREWICK", 3, kTitleTop, kTitleBottom, kInk, kShadowInk));
+  Over(img, BannerText(450, 193, 236, 150, "LUREWICK", 3, 3, kTitleTop, kTitleBottom, kInk, kShadowInk));
   return img;
 }
 
@@ -1338,6 +1579,14 @@ std::vector<Picture> DrawPictures() {
   add("glyphs", "FFoff", FishFormulaGlyph(false), true, kButtonFace);
   add("glyphs", "LWindOn", AeratorGlyph(true), true, kButtonFace);
   add("glyphs", "LWindOff", AeratorGlyph(false), true, kButtonFace);
+
+  // The main window's buttons without a glyph pair: BTN_ + the button's name.
+  const std::pair<const char*, QImage> buttons[] = {
+      {"BTN_TackleBtn", TackleBoxIcon()},  {"BTN_RodSelBtn", RodIcon()},        {"BTN_RetrBtn", RetrieveIcon()},
+      {"BTN_MapBtn", MapIcon()},           {"BTN_LWButt", LivewellIcon()},      {"BTN_FindBoatBtn", FindBoatIcon()},
+      {"BTN_GasUpBtn", GasCanIcon()},      {"BTN_SkillBtn", PreferencesIcon()}, {"BTN_PickLake", PickLakeIcon()},
+      {"BTN_SaveGameBtn", SaveGameIcon()}, {"BTN_HelpBtn", HelpIcon()}};
+  for (const auto& [name, icon] : buttons) add("buttons", name, icon, true, kButtonFace);
 
   const char* fishNames[] = {"SmLMr", "MedLMr", "BigLMr", "SmLMl", "MedLMl", "BigLMl",
                              "SmSMr", "MedSMr", "BigSMr", "SmSMl", "MedSMl", "BigSMl"};
