@@ -63,14 +63,15 @@ void Arch(QImage& s, int x0, int y0, int x1, int y1) {
 
 void Digits(Game& g, QImage& s, int depth) {
   const QImage& clear = g.pictures.single("LCDclear");
-  QPainter p(&s);
-  if (!clear.isNull()) p.drawImage(0, kDigitsY, clear);
-  const std::string text = std::to_string(depth).substr(0, 3);
-  for (size_t i = 0; i < text.size(); ++i) {
-    const size_t digit = static_cast<size_t>(text[i] - '0');
-    if (digit < g.pictures.lcd.frames.size())
-      p.drawImage(static_cast<int>(i) * kDigitWidth, kDigitsY, g.pictures.lcd.frames[digit]);
+  if (!clear.isNull()) {
+    QPainter p(&s);
+    p.drawImage(0, kDigitsY, clear);
   }
+  // The digits' black surround is see-through: the lit segments sit on the
+  // blank field's unlit ones.
+  const std::string text = std::to_string(depth).substr(0, 3);
+  for (size_t i = 0; i < text.size(); ++i)
+    g.pictures.lcd.draw(s, static_cast<int>(i) * kDigitWidth, kDigitsY, static_cast<size_t>(text[i] - '0'));
 }
 
 }  // namespace
