@@ -19,8 +19,12 @@ void LakeView::setViewSize(int width, int height) {
   paintAll();
 }
 
-int LakeView::visibleColCount() const { return std::min(kLakeCells, surface_.width() / kTilePixels); }
-int LakeView::visibleRowCount() const { return std::min(kLakeCells, surface_.height() / kTilePixels); }
+int LakeView::visibleColCount() const {
+  return std::min(kLakeCells, surface_.width() / kTilePixels);
+}
+int LakeView::visibleRowCount() const {
+  return std::min(kLakeCells, surface_.height() / kTilePixels);
+}
 
 bool LakeView::scrollTo(int col, int row) {
   col = std::clamp(col, 0, std::max(0, kLakeCells - visibleColCount()));

@@ -49,6 +49,14 @@ class LakeView {
     return reinterpret_cast<const QRgb*>(surface_.constScanLine(y))[x];
   }
 
+  // The view's drawing pen; the cast line is drawn with it and erased by
+  // drawing it again, which exclusive-or makes exact.
+  struct Pen {
+    int width = 1;
+    QRgb colour = 0xFF000000u;
+    bool exclusiveOr = false;
+  } pen;
+
   // What the view paints from. Set once by the game.
   const CellGrid<std::uint8_t>* grid = nullptr;
   const Pictures* pictures = nullptr;

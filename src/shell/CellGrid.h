@@ -8,8 +8,8 @@
 
 namespace lwk {
 
-constexpr int kLakeCells = 200;    // columns and rows of every lake
-constexpr int kTilePixels = 32;    // a cell is 32 x 32 pixels of the view
+constexpr int kLakeCells = 200;  // columns and rows of every lake
+constexpr int kTilePixels = 32;  // a cell is 32 x 32 pixels of the view
 
 // True when (column, row) names a cell of the lake.
 constexpr bool InLake(int col, int row) {
@@ -17,10 +17,14 @@ constexpr bool InLake(int col, int row) {
 }
 
 // A cell coordinate kept in one byte: a value outside 0..255 is stored as 0.
-constexpr std::uint8_t CellByte(int v) { return (v < 0 || v > 255) ? 0 : static_cast<std::uint8_t>(v); }
+constexpr std::uint8_t CellByte(int v) {
+  return (v < 0 || v > 255) ? 0 : static_cast<std::uint8_t>(v);
+}
 
 // Integer division truncating toward zero, as view pixels become cells.
-constexpr int DivTrunc(int a, int b) { return a / b; }
+constexpr int DivTrunc(int a, int b) {
+  return a / b;
+}
 
 template <typename T>
 struct CellGrid {

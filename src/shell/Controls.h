@@ -3,6 +3,7 @@
 // fields, gauges and captions show, which glyph each two-state button wears.
 // The rules change this model and call Port::viewChanged; TForm1 only shows it.
 
+#include <QImage>
 #include <array>
 #include <string>
 
@@ -85,6 +86,10 @@ struct MainView {
   bool paddleGlyphOn = false;
   bool fishFormGlyphOn = false;
   bool aeratorGlyphOn = false;
+
+  // The 64 x 64 screens of the GPS and the depth-finder graph.
+  QImage gpsScreen;
+  QImage graphScreen;
 };
 
 }  // namespace lwk

@@ -9,7 +9,9 @@
 
 namespace lwk {
 
-bool FileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+bool FileExists(const std::string& path) {
+  return QFileInfo::exists(QString::fromStdString(path));
+}
 
 bool FolderWritable(const std::string& folder) {
   return QFileInfo(QString::fromStdString(folder)).isWritable();
@@ -60,8 +62,7 @@ std::string ReplaceExtension(const std::string& path, const std::string& newExt)
 }
 
 std::string UpperAscii(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return s;
 }
 

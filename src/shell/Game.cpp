@@ -27,13 +27,13 @@ Game::Game(Port& p) : port(p) {
 }
 
 bool Game::StartUp(const std::string& gameFolder) {
-  // 1. The game folder, the application title.
+  // The game folder, the application title.
   GameFolder = gameFolder;
   if (GameFolder.empty() || GameFolder.back() != '/') GameFolder += '/';
   AppTitle = "Lurewick";
   port.setAppTitle(AppTitle);
 
-  // 2. Colour depth.
+  // Colour depth: below 16 bits the colours will be off; say so and go on.
   DisplayBitsPerPixel = port.displayBitsPerPixel();
   if (DisplayBitsPerPixel < 16)
     Message(BoxKind::Plain,
@@ -42,22 +42,26 @@ bool Game::StartUp(const std::string& gameFolder) {
             "is recommended that the game be played\rin High Color (16 bit) or True Color (24 bit) mode. See\rWindows "
             "Help for information about changing your display\rsettings.");
 
-  // 4.2 The settings file: a folder we cannot write to cannot hold it.
+  // The settings file: a folder we cannot write to cannot hold it.
   SettingsFile = GameFolder + "LWK.INI";
   SettingsFileOk = FileExists(GameFolder) && (FileExists(SettingsFile) || FolderWritable(GameFolder));
   if (!SettingsFileOk) Message(BoxKind::Error, "Unable to create INI file.");
 
-  // 4.3 Caption, random seed.
+  // Every timer starts in its own state (CrashTimer runs from the start).
+  for (int i = 0; i < kTimerCount; ++i)
+    port.timerChanged(static_cast<TimerId>(i), timers[i].intervalMs, timers[i].enabled);
+
+  // Caption, random seed.
   view.caption = "Lurewick Professional";
   Random.seedFromClock();
 
-  // 4.4
+  // No lake yet: the view is hidden and no species live anywhere.
   StartingUp = true;
   LakeLoading = true;
   view.lakeVisible = false;
   lake.SpeciesPresent.fill(false);
 
-  // 4.5 Pictures.
+  // Every picture, in the order the failure messages come in.
   PictureLoadResult pics = LoadPictures(port, GameFolder, pictures);
   if (pics.cancelled) return false;
   CanoesEnabled = pics.canoesEnabled;
@@ -65,14 +69,17 @@ bool Game::StartUp(const std::string& gameFolder) {
   view.trollGlyphOn = false;
   view.outGlyphOn = false;
 
-  // 4.8 Controls, reset, settings.
+  // The lake view's pen: width 2, aqua, exclusive-or.
+  lakeView.pen = {2, kAqua, true};
+
+  // Controls, the new-game reset, the settings.
   view.enable(Ctl::ViewWeatherWaterConditions1, false);
   view.fishFormGlyphOn = false;
   EnableGameControls(false);
   ResetGameState();
   LoadSettings();
 
-  // 4.9 Title music.
+  // Title music.
   if (prefs.BackgroundSounds1) port.playSound("theme.wav", SoundMode::Loop);
   Changed();
   return true;
@@ -104,7 +111,9 @@ void Game::FormActivate() {
   }
 }
 
-void Game::FormDeactivate() { setTimer(TimerId::Main, false); }
+void Game::FormDeactivate() {
+  setTimer(TimerId::Main, false);
+}
 
 void Game::FormResize() {
   DialogUp = true;

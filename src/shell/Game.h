@@ -99,6 +99,8 @@ class Game {
   // Shows the main window: false when the screen is too small (the message
   // was shown and the program must end).
   bool FormShow();
+  // Start maximized: the preference, or a screen narrower than 800 pixels.
+  bool ShouldMaximize() const { return prefs.FullScreenAtStart1 || port.screenWidth() < kMaximizeBelowWidth; }
   void FormActivate();
   void FormDeactivate();
   // One layout pass of the main window: remembers the view's first cell, and

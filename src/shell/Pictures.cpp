@@ -70,8 +70,8 @@ struct Loader {
   }
 
   // A set that fails as a whole: one message, the remaining frames skipped.
-  bool allOrNothing(SpriteSet& set, int w, int h, QRgb transparent,
-                    std::initializer_list<const char*> names, BoxKind kind, const std::string& message) {
+  bool allOrNothing(SpriteSet& set, int w, int h, QRgb transparent, std::initializer_list<const char*> names,
+                    BoxKind kind, const std::string& message) {
     set.frameW = w;
     set.frameH = h;
     set.transparent = transparent;
@@ -152,21 +152,19 @@ PictureLoadResult LoadPictures(Port& port, const std::string& gameFolder, Pictur
   }
 
   const std::pair<const char*, const char*> glyphs[] = {
-      {"TMon", "TMON"},         {"TMoff", "TMOFF"},       {"Outbon", "OUTBON"},     {"Outboff", "OUTBOFF"},
-      {"LJackOff", "LJACKOFF"}, {"LJackOn", "LJACKON"},   {"PaddleOn", "PADDLEON"}, {"PaddleOf", "PADDLEOF"},
+      {"TMon", "TMON"},         {"TMoff", "TMOFF"},     {"Outbon", "OUTBON"},     {"Outboff", "OUTBOFF"},
+      {"LJackOff", "LJACKOFF"}, {"LJackOn", "LJACKON"}, {"PaddleOn", "PADDLEON"}, {"PaddleOf", "PADDLEOF"},
       {"FishForm", "FISHFORM"}, {"FFoff", "FFOFF"}};
   for (auto [name, shown] : glyphs) L.single(p, name, 0, 0, shown);
 
   L.allOrNothing(p.dayBanners, 107, 58, kBlack, {"One", "Two", "Three", "Day", "Monster"}, BoxKind::Plain,
                  "ERROR: Unable to load one or more Day Images");
-  L.allOrNothing(p.gpsArrows, 32, 32, kAqua,
-                 {"GPSup", "GPSur", "GPSrgt", "GPSlr", "GPSdn", "GPSll", "GPSlft", "GPSul"}, BoxKind::Plain,
-                 "Unable to load one or more GPS images.");
+  L.allOrNothing(p.gpsArrows, 32, 32, kAqua, {"GPSup", "GPSur", "GPSrgt", "GPSlr", "GPSdn", "GPSll", "GPSlft", "GPSul"},
+                 BoxKind::Plain, "Unable to load one or more GPS images.");
   result.canoesEnabled = L.allOrNothing(p.canoes, 18, 9, kBlack, {"grncanoe", "redcanoe"}, BoxKind::Error,
                                         "ERROR: Unable to load one or more canoe bitmaps");
-  result.jetSkisEnabled =
-      L.allOrNothing(p.jetSkis, 18, 18, kBlack, {"jetskiUR", "jetskiLR", "jetskiLL", "jetskiUL"}, BoxKind::Error,
-                     "ERROR: Unable to load one or more JetSki bitmaps");
+  result.jetSkisEnabled = L.allOrNothing(p.jetSkis, 18, 18, kBlack, {"jetskiUR", "jetskiLR", "jetskiLL", "jetskiUL"},
+                                         BoxKind::Error, "ERROR: Unable to load one or more JetSki bitmaps");
   return result;
 }
 

@@ -25,7 +25,7 @@ struct SpriteSet {
   void draw(QImage& target, int x, int y, size_t i) const;
 };
 
-constexpr QRgb kAqua = 0xFF00FFFF;   // red 0, green 255, blue 255
+constexpr QRgb kAqua = 0xFF00FFFF;  // red 0, green 255, blue 255
 constexpr QRgb kBlack = 0xFF000000;
 
 struct Pictures {

@@ -27,36 +27,12 @@ enum class SoundMode {
 };
 
 // Every timer of the main window and the livewell window.
-enum class TimerId {
-  Main,
-  KeyDown,
-  Crash,
-  Plop,
-  Delay,
-  Retreive,
-  Strike,
-  Fight,
-  Suspend,
-  LiveWell,
-  Count
-};
+enum class TimerId { Main, KeyDown, Crash, Plop, Delay, Retreive, Strike, Fight, Suspend, LiveWell, Count };
 constexpr int kTimerCount = static_cast<int>(TimerId::Count);
 
 // The windows other than the main window, created hidden at start-up in this
 // order and kept until the program ends.
-enum class WindowId {
-  LakeMap,
-  LiveWell,
-  RodBox,
-  TBdrawer,
-  WeighMe,
-  ShowStan,
-  Records,
-  DQ,
-  TopNote,
-  PickWPT,
-  Count
-};
+enum class WindowId { LakeMap, LiveWell, RodBox, TBdrawer, WeighMe, ShowStan, Records, DQ, TopNote, PickWPT, Count };
 
 // Result of a modal window.
 enum class ModalResult { None, Ok, Cancel, Yes, No };
@@ -89,13 +65,10 @@ class Port {
   // Input box; empty when cancelled.
   virtual std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
                                               const std::string& text) = 0;
-  virtual std::optional<std::string> openFileDialog(const std::string& title,
-                                                    const std::vector<FileFilter>& filters,
+  virtual std::optional<std::string> openFileDialog(const std::string& title, const std::vector<FileFilter>& filters,
                                                     const std::string& initialDir) = 0;
-  virtual std::optional<std::string> saveFileDialog(const std::string& title,
-                                                    const std::vector<FileFilter>& filters,
-                                                    const std::string& initialDir,
-                                                    const std::string& defaultExt) = 0;
+  virtual std::optional<std::string> saveFileDialog(const std::string& title, const std::vector<FileFilter>& filters,
+                                                    const std::string& initialDir, const std::string& defaultExt) = 0;
 
   // Other windows of the game. A modal show returns when it closes.
   virtual ModalResult showModal(WindowId id) = 0;

@@ -17,8 +17,7 @@ int Random::operator()(int n) {
     int v = scripted_.front();
     scripted_.pop_front();
     if (n > 0 && (v < 0 || v >= n))
-      throw std::logic_error("scripted draw " + std::to_string(v) + " is outside Random(" +
-                             std::to_string(n) + ")");
+      throw std::logic_error("scripted draw " + std::to_string(v) + " is outside Random(" + std::to_string(n) + ")");
     return v;
   }
   if (n <= 0) return 0;

@@ -21,10 +21,8 @@ struct PrefKey {
 };
 // In the order they are read and written.
 constexpr PrefKey kPrefKeys[] = {
-    {"Background Sounds", &Prefs::BackgroundSounds1},
-    {"Fishing Sounds", &Prefs::FishingSounds1},
-    {"Show Button Hints", &Prefs::ShowButtonHints1},
-    {"Suspend If Inactive", &Prefs::SuspendIfInactive1},
+    {"Background Sounds", &Prefs::BackgroundSounds1},     {"Fishing Sounds", &Prefs::FishingSounds1},
+    {"Show Button Hints", &Prefs::ShowButtonHints1},      {"Suspend If Inactive", &Prefs::SuspendIfInactive1},
     {"Full Screen At Start", &Prefs::FullScreenAtStart1},
 };
 
@@ -51,11 +49,16 @@ int ReadRodValue(const CSimpleIniA& ini, const std::string& key) {
 
 std::string LevelName(int level) {
   switch (level) {
-    case Practice: return "Practice";
-    case Novice: return "Novice";
-    case Intermediate: return "Intermediate";
-    case Professional: return "Professional";
-    default: return "";
+    case Practice:
+      return "Practice";
+    case Novice:
+      return "Novice";
+    case Intermediate:
+      return "Intermediate";
+    case Professional:
+      return "Professional";
+    default:
+      return "";
   }
 }
 
@@ -72,8 +75,7 @@ void ReadSettingsText(const std::string& iniText, Prefs& prefs) {
     rod.bait = ReadRodValue(ini, RodKey(n, "Bait"));
     rod.color = ReadRodValue(ini, RodKey(n, "Color"));
   }
-  for (const PrefKey& p : kPrefKeys)
-    prefs.*(p.flag) = UpperAscii(ini.GetValue(kPrefSection, p.key, "YES")) == "YES";
+  for (const PrefKey& p : kPrefKeys) prefs.*(p.flag) = UpperAscii(ini.GetValue(kPrefSection, p.key, "YES")) == "YES";
   prefs.SuspendIfInactiveOn = prefs.SuspendIfInactive1;
 
   const std::string mode = UpperAscii(ini.GetValue(kLevelSection, kModeKey, "NOVICE"));

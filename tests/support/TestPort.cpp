@@ -1,1 +1,137 @@
+#include "support/TestPort.h"
 
+#include <algorithm>
+#include <limits>
+
+#include "shell/Game.h"
+
+namespace lwk {
+
+std::vector<std::string> TestPort::texts() const {
+  std::vector<std::string> out;
+  for (const Box& b : boxes) out.push_back(b.text);
+  return out;
+}
+
+bool TestPort::showed(const std::string& text) const {
+  return std::any_of(boxes.begin(), boxes.end(), [&](const Box& b) { return b.text == text; });
+}
+
+Answer TestPort::messageBox(BoxKind kind, const std::string& text, Buttons buttons) {
+  boxes.push_back({kind, text, buttons});
+  if (!answers.empty()) {
+    Answer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+}
+
+std::optional<std::string> TestPort::inputBox(const std::string&, const std::string& prompt, const std::string&) {
+  inputPrompts.push_back(prompt);
+  if (inputs.empty()) return std::nullopt;
+  auto v = inputs.front();
+  inputs.pop_front();
+  return v;
+}
+
+std::optional<std::string> TestPort::openFileDialog(const std::string&, const std::vector<FileFilter>&,
+                                                    const std::string&) {
+  if (openFiles.empty()) return std::nullopt;
+  auto v = openFiles.front();
+  openFiles.pop_front();
+  return v;
+}
+
+std::optional<std::string> TestPort::saveFileDialog(const std::string&, const std::vector<FileFilter>&,
+                                                    const std::string&, const std::string&) {
+  if (saveFiles.empty()) return std::nullopt;
+  auto v = saveFiles.front();
+  saveFiles.pop_front();
+  return v;
+}
+
+ModalResult TestPort::showModal(WindowId id) {
+  modalShown.push_back(id);
+  if (onModal) return onModal(id);
+  if (modalResults.empty()) return ModalResult::Ok;
+  ModalResult r = modalResults.front();
+  modalResults.pop_front();
+  return r;
+}
+
+bool TestPort::windowVisible(WindowId id) const {
+  auto it = visible.find(id);
+  return it != visible.end() && it->second;
+}
+
+void TestPort::timerChanged(TimerId id, int intervalMs, bool enabled) {
+  VTimer& t = timers_[static_cast<int>(id)];
+  const bool restart = enabled && (!t.enabled || t.interval != intervalMs);
+  t.interval = intervalMs;
+  t.enabled = enabled;
+  if (restart) t.due = now + std::max(1, intervalMs);
+}
+
+bool TestPort::fireNext(std::int64_t limit) {
+  int best = -1;
+  for (int i = 0; i < kTimerCount; ++i) {
+    const VTimer& t = timers_[i];
+    if (t.enabled && t.due <= limit && (best < 0 || t.due < timers_[best].due)) best = i;
+  }
+  if (best < 0) return false;
+  VTimer& t = timers_[best];
+  now = std::max(now, t.due);
+  t.due += std::max(1, t.interval);
+  if (game) game->timerFired(static_cast<TimerId>(best));
+  return true;
+}
+
+void TestPort::advance(std::int64_t ms) {
+  const std::int64_t end = now + ms;
+  while (fireNext(end)) {
+  }
+  now = end;
+}
+
+void TestPort::tick(TimerId id, int n) {
+  for (int i = 0; i < n; ++i) {
+    VTimer& t = timers_[static_cast<int>(id)];
+    now += std::max(1, t.interval);
+    t.due = now + std::max(1, t.interval);
+    if (game) game->timerFired(id);
+  }
+}
+
+void TestPort::processEvents() {
+  ++processEventsCalls;
+  if (processEventsAdvances) fireNext(std::numeric_limits<std::int64_t>::max());
+}
+
+namespace {
+class RecordingCanvas : public PrinterCanvas {
+ public:
+  explicit RecordingCanvas(TestPort::PrintJob& job) : job_(job) {}
+  void setFont(const std::string&, int, bool) override {}
+  void textOut(int x, int y, const std::string& text) override { job_.texts.push_back({x, y, text}); }
+  int pageWidth() const override { return 4800; }
+  int pageHeight() const override { return 6400; }
+  int textHeight(const std::string&) const override { return 50; }
+  void newPage() override { ++job_.pages; }
+  bool endDoc() override {
+    job_.ended = true;
+    return true;
+  }
+
+ private:
+  TestPort::PrintJob& job_;
+};
+}  // namespace
+
+std::unique_ptr<PrinterCanvas> TestPort::beginPrint(const std::string& title) {
+  if (!printerAvailable) return nullptr;
+  printJobs.push_back({title, {}, 1, false});
+  return std::make_unique<RecordingCanvas>(printJobs.back());
+}
+
+}  // namespace lwk

@@ -49,6 +49,13 @@ void TLakeDraw::syncScrollBars() {
   syncing_ = false;
 }
 
+void TLakeDraw::surfaceChanged(const QRect& r) {
+  const double f = pixelScale() / devicePixelRatioF();  // lake pixels to widget pixels
+  viewport()->update(QRect(static_cast<int>(std::floor(r.x() * f)), static_cast<int>(std::floor(r.y() * f)),
+                           static_cast<int>(std::ceil(r.width() * f)) + 1,
+                           static_cast<int>(std::ceil(r.height() * f)) + 1));
+}
+
 void TLakeDraw::paintEvent(QPaintEvent*) {
   syncScrollBars();
   QPainter p(viewport());
@@ -79,7 +86,7 @@ void TLakeDraw::scrolled() {
 }
 
 void TLakeDraw::mousePressEvent(QMouseEvent* event) {
-  game_.IdleSeconds = 0;
+  game_.UserInput();
   const QPoint p = toLakePixel(event->position().toPoint());
   if (onMouseDown) onMouseDown(p.x(), p.y());
 }

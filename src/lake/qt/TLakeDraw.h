@@ -26,6 +26,8 @@ class TLakeDraw : public QAbstractScrollArea {
   QPoint toLakePixel(QPoint widgetPos) const;
   // Brings the scroll bars in line with the view's first visible cell.
   void syncScrollBars();
+  // The surface changed in this view-relative rectangle (lake pixels).
+  void surfaceChanged(const QRect& r);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

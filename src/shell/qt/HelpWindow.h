@@ -1,0 +1,39 @@
+#pragma once
+// The game's own help window: the topics of LWKHELP.HLP in a list, the chosen
+// topic's text beside it, links between topics.
+
+#include <QDialog>
+#include <QMap>
+
+class QListWidget;
+class QTextBrowser;
+
+namespace lwk {
+
+struct HelpTopic {
+  int number = 0;
+  QString title;
+  QString body;
+};
+
+// Parses the help file's text: "@topic N Title" starts a topic, the lines
+// after it are its body. Malformed topic lines are skipped.
+QList<HelpTopic> ParseHelp(const QString& text);
+
+class HelpWindow : public QDialog {
+  Q_OBJECT
+ public:
+  HelpWindow(const QString& gameFolder, QWidget* parent = nullptr);
+  // Opens the window at a topic (1 = contents).
+  void showTopic(int number);
+  bool loaded() const { return !topics_.isEmpty(); }
+
+ private:
+  void show(int number);
+  QString gameFolder_;
+  QList<HelpTopic> topics_;
+  QListWidget* list_;
+  QTextBrowser* text_;
+};
+
+}  // namespace lwk
