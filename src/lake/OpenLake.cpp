@@ -84,8 +84,11 @@ void OpenLake(Game& g, const std::string& path) {
   g.ResetGameState();
   g.lake.LakeGrid.fill(0);
 
-  // 5. A saved game restores its own state over the reset game.
-  if (UpperAscii(path).find(".SAV") != std::string::npos) {
+  // 5. A saved game restores its own state over the reset game. Only the
+  // file's own name counts: a folder such as "j.savage" holds lakes too.
+  const size_t slash = path.find_last_of('/');
+  const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (UpperAscii(fileName).find(".SAV") != std::string::npos) {
     const bool loaded = g.lake.hooks.LoadGame && g.lake.hooks.LoadGame(g, path);
     if (!loaded) {
       RefuseLake(g);
