@@ -543,38 +543,43 @@ struct Builder {
     // Keep the whole harbour clear of random cover.
     for (int dc = -11; dc <= 11; ++dc)
       for (int dr = -8; dr <= 8; ++dr) reserve(c + dc, r + dr);
+    // Each marina is laid out its own way round.
+    const int s = rng.chance(0.5) ? 1 : -1;
+    auto at = [&](int dc, int dr, int v) { put(c + s * dc, r + dr, v); };
     flagCol = c;
     flagRow = r - 1;
-    put(c, r - 1, kWeighInFlagTile);
-    put(c + 2, r - 1, kGasPumpTile);
-    put(c + 3, r - 1, kGasPumpTile);
-    put(c + 4, r - 1, 198);
-    put(c + 5, r - 1, 191);  // bait and tackle shop
+    at(0, -1, kWeighInFlagTile);
+    at(2, -1, kGasPumpTile);
+    at(3, -1, kGasPumpTile);
+    at(4, -1, 198);
+    at(5, -1, rng.chance(0.5) ? 191 : 186);  // bait and tackle shop or a cabin
     // Boat ramp and the road that serves it.
-    put(c - 2, r - 1, 182);
-    put(c - 2, r, 35);
-    road(c - 2, r - 2, 0, -1, 5);
+    at(-2, -1, 182);
+    at(-2, 0, 35);
+    road(c - 2 * s, r - 2, 0, -1, rng.range(4, 7));
     // Parking beside the ramp road, the marina building behind the flag.
-    put(c - 1, r - 2, 179);
-    put(c, r - 2, 180);
-    put(c + 1, r - 2, 181);
-    put(c + 2, r - 2, 180);
-    put(c - 5, r - 3, 187);
-    put(c - 4, r - 3, 188);
-    put(c - 5, r - 2, 189);
-    put(c - 4, r - 2, 190);
-    put(c - 4, r - 1, 198);
-    put(c - 3, r - 1, 198);
-    put(c - 1, r - 1, 192);
+    at(-1, -2, 179);
+    at(0, -2, 180);
+    at(1, -2, 181);
+    at(2, -2, rng.chance(0.5) ? 180 : 179);
+    const int b = -5 + (s < 0 ? 1 : 0);  // the 2 x 2 building keeps its own left-to-right order
+    put(c + s * b - (s < 0 ? 1 : 0), r - 3, 187);
+    put(c + s * b - (s < 0 ? 1 : 0) + 1, r - 3, 188);
+    put(c + s * b - (s < 0 ? 1 : 0), r - 2, 189);
+    put(c + s * b - (s < 0 ? 1 : 0) + 1, r - 2, 190);
+    at(-4, -1, 198);
+    at(-3, -1, 198);
+    at(-1, -1, 192);
     // Docks along the harbour's shore with boats moored off them.
-    for (int dc : {-8, -6, 6, 8}) put(c + dc, r, 30);
-    put(c - 7, r + 2, 64);
-    put(c - 5, r + 3, 66);
-    put(c + 7, r + 2, 67);
-    put(c + 5, r + 3, 65);
-    put(c + 9, r + 3, 64);
+    for (int dc : {-8, -6, 6, 8})
+      if (rng.chance(0.8)) at(dc, 0, 30);
+    const int moored = rng.range(3, 6);
+    for (int k = 0; k < moored; ++k) {
+      const int dc = rng.chance(0.5) ? rng.range(4, 9) : -rng.range(4, 9);
+      at(dc, rng.range(2, 4), rng.range(64, 67));
+    }
     // The harbour is a no-wake zone: buoys across its mouth.
-    for (int dc = -9; dc <= 9; dc += 3) put(c + dc, r + 6, kNoWakeBuoyTile);
+    for (int dc = -9; dc <= 9; dc += 3) at(dc, 6, kNoWakeBuoyTile);
   }
 
   // --- Cover ---

@@ -36,7 +36,6 @@ void ResetDay(Game& g) {
   g.fishing.CurrentRod = g.fishing.CurrentDrawer = g.fishing.CurrentBait = g.fishing.CurrentColor = 255;
   g.fishing.RetreiveType = 1;
   g.view.retreiveInUse = "NONE";
-  g.view.enable(Ctl::Throttle, true);
   g.setTimer(TimerId::KeyDown, false);
   g.view.fishFormGlyphOn = false;
   g.tour.ClockRunning = false;
@@ -55,7 +54,7 @@ void PickLakeClick(Game& g) {
 
 void OpenLake(Game& g) {
   const std::optional<std::string> path = g.port.openFileDialog(
-      "Select A Lake or Saved Game To Fish", {{kLakeFilterText, "*.LAK *.SAV *.lak *.sav"}}, g.GameFolder);
+      "Select A Lake or Saved Game To Fish", {{kLakeFilterText, "*.LAK *.SAV"}}, g.GameFolder);
   if (!path || path->empty()) return;
   OpenLake(g, *path);
 }

@@ -23,7 +23,29 @@ TLakeDraw::TLakeDraw(Game& game, QWidget* parent) : QAbstractScrollArea(parent),
   verticalScrollBar()->setTracking(true);
   horizontalScrollBar()->setSingleStep(1);
   verticalScrollBar()->setSingleStep(1);
+  if (parent) parent->installEventFilter(this);
   syncScrollBars();
+}
+
+bool TLakeDraw::eventFilter(QObject* watched, QEvent* event) {
+  // The window's layout pass sets this view's geometry; a hidden widget
+  // gets no resize event for it, so read the geometry once the pass is done.
+  if (event->type() == QEvent::Resize && !isVisible())
+    QMetaObject::invokeMethod(
+        this, [this] { tellViewSize(); }, Qt::QueuedConnection);
+  return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+void TLakeDraw::tellViewSize() {
+  QSize s = viewport()->size();
+  if (!isVisible()) {
+    // Both scroll bars are always shown; the viewport is laid out on show.
+    s = QSize(width() - verticalScrollBar()->sizeHint().width(), height() - horizontalScrollBar()->sizeHint().height());
+  }
+  const double f = devicePixelRatioF() / pixelScale();
+  LakeViewResized(game_, static_cast<int>(std::floor(s.width() * f)), static_cast<int>(std::floor(s.height() * f)));
+  syncScrollBars();
+  viewport()->update();
 }
 
 int TLakeDraw::pixelScale() const {
@@ -68,11 +90,7 @@ void TLakeDraw::paintEvent(QPaintEvent*) {
 
 void TLakeDraw::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
-  const double f = devicePixelRatioF() / pixelScale();
-  const QSize s = viewport()->size();
-  LakeViewResized(game_, static_cast<int>(std::floor(s.width() * f)), static_cast<int>(std::floor(s.height() * f)));
-  syncScrollBars();
-  viewport()->update();
+  tellViewSize();
 }
 
 void TLakeDraw::scrollContentsBy(int, int) {

@@ -35,9 +35,14 @@ class TLakeDraw : public QAbstractScrollArea {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void scrolled();
+  // Tells the game the client size the view has or will have when shown:
+  // the window lays the view out while it is still hidden, and the first
+  // lake is centred before it shows.
+  void tellViewSize();
   lwk::Game& game_;
   bool syncing_ = false;
 };
