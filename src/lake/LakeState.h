@@ -96,7 +96,7 @@ struct LakeState {
 
   // Every colour the water tiles are drawn in; a view pixel of one of these
   // colours is water.
-  WaterColourTable WaterColours;
+  WaterColourTable WaterColours{};
 
   // The lake map window's picture and the boat's last mark on it.
   QImage LakeMapImage;
