@@ -104,6 +104,7 @@ struct Builder {
   Field<std::uint8_t> grid;
   Field<std::uint8_t> depth;
   int maxDepth = 30;
+  bool measured = false;  // the lake gets its own depth file
   int flagCol = 0, flagRow = 0;
 
   bool isWater(int c, int r) const { return Inside(c, r) && water.at(c, r) != 0; }
@@ -274,7 +275,10 @@ struct Builder {
   }
 
   void band(int c, int r, bool horizontal) {
-    for (int k = -2; k <= 2; ++k) {
+    // The banks wander a little, except where they run straight for a bridge.
+    const double wander = noise.at(c * 1.0, r * 1.0, 5);
+    const int lo = wander < 0.3 ? -3 : -2, hi = wander > 0.7 ? 3 : 2;
+    for (int k = lo; k <= hi; ++k) {
       const int x = horizontal ? c : c + k, y = horizontal ? r + k : r;
       setWater(x, y, true);
       if (Inside(x, y)) channel.at(x, y) = 1;
@@ -643,21 +647,43 @@ struct Builder {
           if (d == 2 && u < 0.35)
             v = rng.pick(std::array{21, 22, 23, 24, 25, 108, 109, 116, 117, 125, 126});
           else if (u < 0.18)
-            v = rng.pick(std::array{26, 27, 28, 29, 115, 102, 147, 148});
-          else if (u < 0.3)
-            v = 102;  // shallow flat
-        } else if (feet <= 12 && timber > 0.6 && style != LakeStyle::Highland) {
-          if (u < 0.13) v = rng.pick(std::array{70, 75, 110, 111, 112, 113, 114, 120, 63, 76});
-          if (d == 2 && u < 0.04) v = 94;  // a beaver lodge by the bank
-        } else if (rock > 0.6 && u < 0.09) {
-          v = rng.pick(std::array{34, 71, 72, 73, 74});
-        } else if (feet <= 8 && u < 0.02) {
-          v = rng.pick(std::array{63, 92, 93, 119, 110});
-        } else if (d >= 8 && u < 0.004) {
-          v = rng.pick(std::array{95, 149, 90});
+            v = rng.pick(std::array{26, 27, 28, 29, 115, 147, 148});
         }
+        // Flats: sandy shallows and submerged weeds dotted over the patches
+        // where the bottom comes up, away from the banks.
+        if (v == 0 && d >= 3 && noise.fbm(c + 300, r + 300, 22, 3) > 0.62 && u < 0.25) {
+          v = u < 0.17 ? 102 : 115;
+          depth.at(c, r) = static_cast<std::uint8_t>(std::min<int>(depth.at(c, r), 2 + rng(4)));
+        }
+        // Deep holes, where the lake's depths are measured.
+        if (v == 0 && measured && feet >= maxDepth * 2 / 3 && u < 0.03) v = 86;
+        if (v == 0) {
+          if (feet <= 12 && timber > 0.6 && style != LakeStyle::Highland) {
+            if (u < 0.13) v = rng.pick(std::array{70, 75, 110, 111, 112, 113, 114, 120, 63, 76});
+            if (d == 2 && u < 0.04) v = 94;  // a beaver lodge by the bank
+          } else if (rock > 0.6 && u < 0.09) {
+            v = rng.pick(std::array{34, 71, 72, 73, 74});
+          } else if (feet <= 8 && u < 0.02) {
+            v = rng.pick(std::array{63, 92, 93, 119, 110});
+          } else if (d >= 8 && u < 0.004) {
+            v = rng.pick(std::array{95, 149, 90});
+          }
+        }
+        // Solid cover keeps a cell of open water around it, so that no
+        // wall of stumps or rocks closes a passage.
+        if (v && Tile(v).kind == TileKind::Obstacle && solidNear(c, r)) v = 0;
         if (v) grid.at(c, r) = static_cast<std::uint8_t>(v);
       }
+  }
+
+  bool solidNear(int c, int r) const {
+    for (int dc = -1; dc <= 1; ++dc)
+      for (int dr = -1; dr <= 1; ++dr)
+        if ((dc || dr) && Inside(c + dc, r + dr)) {
+          const TileKind k = Tile(grid.at(c + dc, r + dr)).kind;
+          if (k == TileKind::Obstacle || k == TileKind::MooredBoat || k == TileKind::NoWakeBuoy) return true;
+        }
+    return false;
   }
 };
 
@@ -676,6 +702,7 @@ std::optional<LakeStyle> ParseLakeStyle(const std::string& name) {
 
 GeneratedLake GenerateLake(std::uint32_t seed, const std::string& name, LakeStyle style, bool measuredDepths) {
   Builder b(seed, style);
+  b.measured = measuredDepths;
   b.reserved.fill(0);
   b.channel.fill(0);
   b.planBasins();
