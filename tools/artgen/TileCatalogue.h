@@ -191,7 +191,7 @@ constexpr std::array<TileInfo, 256> Build() {
   b.set(85, K::MarinaDock, "marina walkway north-south, finger piers west", 0, kN | kS);
   b.set(86, K::WaterVariant, "deep water, darker");
   b.set(87, K::Obstacle, "pilings");
-  b.set(88, K::MarinaDock, "marina dock corner in the south-east quarter (runs on east and south)", 0, kE | kS);
+  b.set(88, K::Obstacle, "pilings in the south-east quarter (the rest is open water)");
   b.set(89, K::MarinaDock, "marina walkway east-west with a boat in its slip south", 0, kE | kW);
   b.set(90, K::Obstacle, "floating swim platform");
   b.set(91, K::WaterVariant, "open water with sun glints");

@@ -68,7 +68,12 @@ bool GameApp::start(const QString& gameFolder) {
   main_->syncFromGame();
   const QRect screen = QApplication::primaryScreen() ? QApplication::primaryScreen()->availableGeometry() : QRect();
   if (screen.isValid()) main_->move(screen.center() - main_->rect().center());
-  main_->show();
+  // Full screen at start (or a narrow screen) shows the window maximized;
+  // activation keeps it so (TForm1::changeEvent).
+  if (game_->ShouldMaximize())
+    main_->showMaximized();
+  else
+    main_->show();
   return game_->FormShow();
 }
 

@@ -25,17 +25,21 @@ constexpr int kBottomPanelHeight = 42;
 constexpr int kSidePanelWidth = 184;
 constexpr int kButtonSize = 36;
 
-QPixmap Glyph(const Game& g, const char* name) {
-  const QImage& img = g.pictures.single(name);
+// A button picture: its bottom-left pixel (the button face) is see-through.
+QPixmap ButtonPicture(const QImage& img) {
   if (img.isNull()) return QPixmap();
-  // Glyph pictures use black as the see-through colour, like the sprites.
   QImage rgba = img.convertToFormat(QImage::Format_ARGB32);
+  const QRgb face = rgba.pixel(0, rgba.height() - 1) & 0xFFFFFF;
   for (int y = 0; y < rgba.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(rgba.scanLine(y));
     for (int x = 0; x < rgba.width(); ++x)
-      if ((line[x] & 0xFFFFFF) == 0) line[x] = 0;
+      if ((line[x] & 0xFFFFFF) == face) line[x] = 0;
   }
   return QPixmap::fromImage(rgba);
+}
+
+QPixmap Glyph(const Game& g, const char* name) {
+  return ButtonPicture(g.pictures.single(name));
 }
 
 QProgressBar* Gauge(QWidget* parent, const char* fore, const char* back) {
@@ -338,12 +342,12 @@ QToolButton* TForm1::toolButton(Ctl id, int x, const char* hint) {
   auto* b = new QToolButton(panel1_);
   b->setObjectName(names.at(id));
   b->setGeometry(x, (kTopPanelHeight - kButtonSize) / 2, kButtonSize, kButtonSize);
-  b->setIconSize(QSize(32, 32));
+  b->setIconSize(QSize(28, 28));
   b->setAutoRaise(false);
   b->setFocusPolicy(Qt::NoFocus);
   // Buttons without a glyph pair wear their own toolbar picture.
   const QImage icon = LoadGamePicture(game_.GameFolder, std::string("BTN_") + names.at(id));
-  if (!icon.isNull()) b->setIcon(QPixmap::fromImage(icon));
+  if (!icon.isNull()) b->setIcon(ButtonPicture(icon));
   controls_[id] = b;
   setHint(b, hint);
   connect(b, &QToolButton::clicked, this, [this, id] { clicked(id); });
