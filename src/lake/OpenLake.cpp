@@ -53,8 +53,8 @@ void PickLakeClick(Game& g) {
 }
 
 void OpenLake(Game& g) {
-  const std::optional<std::string> path = g.port.openFileDialog(
-      "Select A Lake or Saved Game To Fish", {{kLakeFilterText, "*.LAK *.SAV"}}, g.GameFolder);
+  const std::optional<std::string> path =
+      g.port.openFileDialog("Select A Lake or Saved Game To Fish", {{kLakeFilterText, "*.LAK *.SAV"}}, g.GameFolder);
   if (!path || path->empty()) return;
   OpenLake(g, *path);
 }
