@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "boat/qt/BoatControls.h"
+#include "lake/qt/LakeControls.h"
 #include "shell/Game.h"
 #include "shell/qt/QtPort.h"
 #include "shell/qt/TForm1.h"
@@ -51,7 +52,10 @@ void GameApp::createWindows() {
   port_->registerWindow(WindowId::PickWPT, PlaceholderWindow(main_, "TPickWPT", "Waypoints"));
 }
 
-void GameApp::wireControls() { WireBoatControls(*game_, *main_, *port_); }
+void GameApp::wireControls() {
+  WireBoatControls(*game_, *main_, *port_);
+  WireLakeControls(*game_, *main_, *port_);
+}
 
 bool GameApp::start(const QString& gameFolder) {
   QApplication::setApplicationName("Lurewick");
