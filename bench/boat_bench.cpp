@@ -40,7 +40,7 @@ struct BenchLake {
     g.pictures.canoes.frameW = 18;
     g.pictures.canoes.frameH = 9;
     g.pictures.jetSkis.frameW = g.pictures.jetSkis.frameH = 18;
-    g.boat.WaterColours = BuildWaterColourTable(g.pictures.TileBitmaps);
+    g.lake.WaterColours = BuildWaterColourTable(g.pictures.TileBitmaps);
     g.lake.LakeGrid.fill(150);
     for (int c = 5; c < 195; ++c)
       for (int r = 5; r < 195; ++r) g.lake.LakeGrid.at(c, r) = 0;
@@ -61,7 +61,7 @@ struct BenchLake {
     t.Canoes[0].y = 48 * 32;
     g.boat.BoatX = 600;
     g.boat.BoatY = 400;
-    ComputeProbes(g);
+    RecomputeBoatProbes(g);
     SaveBoatBackground(g);
     g.view.enable(Ctl::OutBtn, true);
     OutBtnClick(g);

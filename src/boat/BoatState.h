@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "lake/WaterColours.h"
-
 namespace lwk {
 
 constexpr int kBoatSprite = 16;  // the boat sprite is 16 x 16 pixels
@@ -71,19 +69,10 @@ struct GpsState {
   bool LoadFailed = false;
 };
 
-// One fish echo under the bow: species 255 is an empty slot.
-struct FishEcho {
-  int species = 255;
-  int depth = 0;
-};
-
 struct DepthFinderState {
   int WriteCol = 63;
   int BottomY = 0;
   int LastFishCol = -1, LastFishRow = -1;
-  // The fish of a cell, from the fish model's FishSlots. Until the fish model
-  // is in the game no fish show.
-  std::function<std::array<FishEcho, 6>(int col, int row)> FishAt;
 };
 
 struct BoatState {
@@ -97,9 +86,6 @@ struct BoatState {
   std::uint8_t BowCol = 0, BowRow = 0;
   std::uint8_t SternCol = 0, SternRow = 0;
   std::uint32_t SampledColour = 0;
-
-  // The open-water colours of the lake's tiles (WaterColours[0 .. WaterColourLast]).
-  WaterColourTable WaterColours;
 
   // Propulsion and energy.
   bool OutboardOn = false;

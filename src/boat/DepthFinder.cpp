@@ -128,10 +128,10 @@ void GraphStep(Game& g) {
   Column(s, df.BottomY, kScreenSize - 1, kBlue);
 
   if (col != df.LastFishCol || row != df.LastFishRow) {
-    if (df.FishAt && InLake(col, row)) {
-      for (const FishEcho& f : df.FishAt(col, row)) {
-        if (f.species == 255) continue;
-        const int top = static_cast<int>(std::lround(f.depth * scale.pixelsPerFoot - 2));
+    if (InLake(col, row)) {
+      for (const FishSlot& f : g.lake.FishSlots.at(col, row)) {
+        if (f.empty()) continue;
+        const int top = static_cast<int>(std::lround(f.Depth * scale.pixelsPerFoot - 2));
         Arch(s, 55, top, 63, df.BottomY + 18);
       }
     }

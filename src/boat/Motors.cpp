@@ -258,7 +258,6 @@ void ResetBoatDay(Game& g) {
   b.gps.Arrow = -1;
   b.TrollingOn = b.PaddleOn = b.OutboardOn = b.LifeJacketOn = false;
   ClearGpsTrail(g);
-  g.view.enable(Ctl::Throttle, true);
   g.setTimer(TimerId::KeyDown, false);
   b.MainBatteryDead = false;
   g.view.outGlyphOn = g.view.trollGlyphOn = g.view.paddleGlyphOn = g.view.lifeJacketGlyphOn = false;

@@ -4,22 +4,18 @@
 
 #include <algorithm>
 
+#include "boat/DepthFinder.h"
 #include "boat/Gps.h"
 #include "boat/Motors.h"
 #include "boat/Traffic.h"
 #include "lake/BoatSprite.h"
+#include "lake/LakeMap.h"
+#include "lake/LakeViewRules.h"
 #include "shell/Game.h"
 
 namespace lwk {
 
 namespace {
-
-// Offsets from the sprite's top-left to the pixel just inside the bow and the
-// stern, by heading.
-constexpr int kBowDx[8] = {7, 14, 14, 14, 7, 1, 1, 1};
-constexpr int kBowDy[8] = {1, 1, 7, 14, 14, 14, 7, 1};
-constexpr int kSternDx[8] = {7, 3, 1, 3, 7, 13, 13, 13};
-constexpr int kSternDy[8] = {13, 13, 7, 3, 1, 3, 7, 13};
 
 // Pixel steps of the eight directions.
 constexpr int kStepDx[8] = {0, 1, 1, 1, 0, -1, -1, -1};
@@ -71,42 +67,23 @@ bool BacksOff(const Game& g, int key) {
 
 }  // namespace
 
-std::uint8_t ViewCol(const Game& g, int x) {
-  return CellByte(DivTrunc(g.lakeView.leftCol() * kTilePixels + x, kTilePixels));
-}
-std::uint8_t ViewRow(const Game& g, int y) {
-  return CellByte(DivTrunc(g.lakeView.topRow() * kTilePixels + y, kTilePixels));
-}
-
 int TileForMove(const Game& g, int col, int row) {
   if (!InLake(col, row)) return kLastColumnMarker;
   return g.lake.tile(col, row);
 }
 
+void InstallBoatHooks(Game& g) {
+  LakeHooks& h = g.lake.hooks;
+  h.AfterLakeRead = [](Game& game) {
+    LoadWaypointFile(game, game.lake.LakeFilePath);
+    PlaceWaterTraffic(game);
+  };
+  h.ClearDepthFinder = [](Game& game) { GraphScreenOff(game); };
+  h.RefreshTach = [](Game& game) { RefreshTach(game); };
+}
+
 void ChargeBoatTime(Game& g, int seconds) {
   g.tour.DayTimeLeft = std::max(0, g.tour.DayTimeLeft - seconds);
-}
-
-void ComputeProbes(Game& g) {
-  BoatState& b = g.boat;
-  const int h = std::clamp(b.BoatHeading, 0, 7);
-  b.BowProbeX = b.BoatX + kBowDx[h];
-  b.BowProbeY = b.BoatY + kBowDy[h];
-  b.SternProbeX = b.BoatX + kSternDx[h];
-  b.SternProbeY = b.BoatY + kSternDy[h];
-  b.BoatCol = ViewCol(g, b.BoatX);
-  b.BoatRow = ViewRow(g, b.BoatY);
-  b.BowCol = ViewCol(g, b.BowProbeX);
-  b.BowRow = ViewRow(g, b.BowProbeY);
-  b.SternCol = ViewCol(g, b.SternProbeX);
-  b.SternRow = ViewRow(g, b.SternProbeY);
-}
-
-bool WaterTest(Game& g, int x, int y) {
-  BoatState& b = g.boat;
-  const QRgb c = g.lakeView.pixel(x, y);
-  b.SampledColour = c;
-  return IsWaterColour(b.WaterColours, c);
 }
 
 bool FollowBoat(Game& g) {
@@ -183,7 +160,7 @@ bool MoveStep(Game& g, int d) {
     s = b.ThrottleSetting;
   b.BoatX += kStepDx[d] * s;
   b.BoatY += kStepDy[d] * s;
-  ComputeProbes(g);
+  RecomputeBoatProbes(g);
 
   bool r = reverse ? WaterTest(g, b.SternProbeX, b.SternProbeY) : WaterTest(g, b.BowProbeX, b.BowProbeY);
   const int bowTile = TileForMove(g, b.BowCol, b.BowRow);
@@ -197,7 +174,7 @@ bool MoveStep(Game& g, int d) {
     GpsTrailMark(g);
     GpsRedraw(g);
   }
-  // The lake map's trail mark follows here while its window shows.
+  if (g.port.windowVisible(WindowId::LakeMap)) MapTrailStep(g);
   return r;
 }
 

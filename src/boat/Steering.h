@@ -23,24 +23,17 @@ void FormKeyUp(Game& g, int key, int shift);
 // point is not water: the caller then runs Collide.
 bool MoveStep(Game& g, int d);
 
-// True when the view pixel (x, y) shows one of the lake's open-water colours;
-// the colour read is kept in SampledColour.
-bool WaterTest(Game& g, int x, int y);
-
 // Scrolls the view when the boat nears an edge; true when it scrolled.
 bool FollowBoat(Game& g);
-
-// Recomputes the bow and stern probe points and the boat, bow and stern cells
-// from BoatX, BoatY, BoatHeading and the view's first visible cell.
-void ComputeProbes(Game& g);
-
-// The lake cell of a view pixel, one coordinate (a value outside 0..255 is 0).
-std::uint8_t ViewCol(const Game& g, int x);
-std::uint8_t ViewRow(const Game& g, int y);
 
 // The tile of a cell for movement and traffic: a cell outside the lake reads
 // as blocking land (the last-column marker), so it never indexes the grid.
 int TileForMove(const Game& g, int col, int row);
+
+// Puts the boat's own hooks into the lake's opening: the waypoints and the
+// water traffic after the lake file is read, the depth finder's blank screen
+// and the tachometer.
+void InstallBoatHooks(Game& g);
 
 // Takes seconds from the day's fishing time, never below 0.
 void ChargeBoatTime(Game& g, int seconds);

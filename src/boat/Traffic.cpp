@@ -255,7 +255,7 @@ void Rescue(Game& g) {
     b.BoatX = (cell->first - g.lakeView.leftCol()) * kTilePixels;
     b.BoatY = (cell->second - g.lakeView.topRow()) * kTilePixels;
     b.BoatHeading = g.Random(8);
-    ComputeProbes(g);
+    RecomputeBoatProbes(g);
   } else {
     g.Message(BoxKind::Plain, "Internal error placing boat!");
   }

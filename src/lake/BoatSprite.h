@@ -6,6 +6,8 @@ namespace lwk {
 
 class Game;
 
+constexpr int kBoatSize = 16;
+
 // True when the bow cell is a bridge: the boat is hidden there.
 bool BoatUnderBridge(const Game& g);
 // Draws the boat frame of its heading (not under a bridge).
@@ -14,5 +16,10 @@ void DrawBoat(Game& g);
 void SaveBoatBackground(Game& g);
 // Puts the saved pixels back.
 void EraseBoat(Game& g);
+
+// Recomputes the bow and stern probe points from the boat's position and
+// heading, and the boat's, bow's and stern's cells from the view's first
+// visible cell (a coordinate outside 0 ... 255 is kept as 0).
+void RecomputeBoatProbes(Game& g);
 
 }  // namespace lwk

@@ -1,12 +1,18 @@
+#include "lake/LakeViewRules.h"
+#include "lake/OpenLake.h"
 #include "shell/Game.h"
 
 namespace lwk {
 
 // The new-game reset, run at start-up and before every lake or saved game.
 void Game::ResetGameState() {
-  setTimer(TimerId::Main, false);
+  ConnectLakeView(*this);
+  ResetDay(*this);
   prefs.BackgroundSoundsOn = prefs.BackgroundSounds1;
   prefs.FishingSoundsOn = prefs.FishingSounds1;
+  tour.TournamentDay = 0;
+  lake.WeatherForecast = RollForecast(Random);
+  lake.TodayWeather = lake.WeatherForecast[0];
 }
 
 }  // namespace lwk

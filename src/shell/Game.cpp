@@ -4,6 +4,7 @@
 
 #include "boat/Gps.h"
 #include "boat/Motors.h"
+#include "boat/Steering.h"
 #include "boat/Traffic.h"
 #include "lake/BoatSprite.h"
 #include "shell/Files.h"
@@ -27,6 +28,7 @@ Game::Game(Port& p) : port(p) {
   lakeView.pictures = &pictures;
   lakeView.suppressCellPaint = [this] { return fishing.FishOn; };
   lakeView.onChanged = [this](int x, int y, int w, int h) { port.surfaceChanged(x, y, w, h); };
+  InstallBoatHooks(*this);
 }
 
 bool Game::StartUp(const std::string& gameFolder) {

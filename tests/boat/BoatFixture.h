@@ -7,6 +7,7 @@
 
 #include "boat/Steering.h"
 #include "lake/BoatSprite.h"
+#include "lake/LakeViewRules.h"
 #include "lake/WaterColours.h"
 #include "shell/Game.h"
 #include "support/TestPort.h"
@@ -39,7 +40,7 @@ struct BoatLake : ::testing::Test {
     g.pictures.boat.frames.assign(8, Solid(16, 16, 0xFFFF0000));
     g.pictures.effects.frameW = g.pictures.effects.frameH = 32;
     g.pictures.effects.frames.assign(3, Solid(32, 32, 0xFFFFFF00));
-    g.boat.WaterColours = BuildWaterColourTable(g.pictures.TileBitmaps);
+    g.lake.WaterColours = BuildWaterColourTable(g.pictures.TileBitmaps);
     // Land everywhere, open water in columns 10..60 and rows 10..60.
     g.lake.LakeGrid.fill(150);
     for (int c = 10; c <= 60; ++c)
@@ -47,15 +48,7 @@ struct BoatLake : ::testing::Test {
     g.LakeLoading = false;
     g.view.lakeVisible = true;
     g.lakeView.setViewSize(640, 480);  // 20 x 15 tiles
-    // The view scrolling keeps the boat on the same lake spot.
-    g.lakeView.onTopLeftChanged = [this] {
-      g.boat.BoatX -= (g.lakeView.leftCol() - g.PrevLeftCol) * kTilePixels;
-      g.boat.BoatY -= (g.lakeView.topRow() - g.PrevTopRow) * kTilePixels;
-      ComputeProbes(g);
-      g.PrevLeftCol = g.lakeView.leftCol();
-      g.PrevTopRow = g.lakeView.topRow();
-      SaveBoatBackground(g);
-    };
+    ConnectLakeView(g);
     scroll(5, 5);
   }
 
@@ -74,7 +67,7 @@ struct BoatLake : ::testing::Test {
     g.boat.BoatX = (col - g.lakeView.leftCol()) * kTilePixels + dx;
     g.boat.BoatY = (row - g.lakeView.topRow()) * kTilePixels + dy;
     g.boat.BoatHeading = heading;
-    ComputeProbes(g);
+    RecomputeBoatProbes(g);
     SaveBoatBackground(g);
   }
   int lakeX() const { return g.lakeView.leftCol() * kTilePixels + g.boat.BoatX; }

@@ -3,83 +3,115 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
+#include <cmath>
 
+#include "lake/LakeViewRules.h"
 #include "shell/Game.h"
 
 namespace lwk {
 
 TLakeDraw::TLakeDraw(Game& game, QWidget* parent) : QAbstractScrollArea(parent), game_(game) {
+  setObjectName("Lake");
   setFrameShape(QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  horizontalScrollBar()->setTracking(true);
-  verticalScrollBar()->setTracking(true);
+  // The view paints every pixel itself: no background erase, no flicker.
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setAttribute(Qt::WA_NoSystemBackground);
+  horizontalScrollBar()->setTracking(true);
+  verticalScrollBar()->setTracking(true);
+  horizontalScrollBar()->setSingleStep(1);
+  verticalScrollBar()->setSingleStep(1);
+  if (parent) parent->installEventFilter(this);
+  syncScrollBars();
 }
 
-void TLakeDraw::surfaceChanged(const QRect& r) {
-  const qreal dpr = viewport()->devicePixelRatioF();
-  const int scale = std::max(1, static_cast<int>(dpr));
-  viewport()->update(
-      QRect(r.x() * scale / dpr, r.y() * scale / dpr, r.width() * scale / dpr + 1, r.height() * scale / dpr + 1));
+bool TLakeDraw::eventFilter(QObject* watched, QEvent* event) {
+  // The window's layout pass sets this view's geometry; a hidden widget
+  // gets no resize event for it, so read the geometry once the pass is done.
+  if (event->type() == QEvent::Resize && !isVisible())
+    QMetaObject::invokeMethod(
+        this, [this] { tellViewSize(); }, Qt::QueuedConnection);
+  return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+void TLakeDraw::tellViewSize() {
+  QSize s = viewport()->size();
+  if (!isVisible()) {
+    // Both scroll bars are always shown; the viewport is laid out on show.
+    s = QSize(width() - verticalScrollBar()->sizeHint().width(), height() - horizontalScrollBar()->sizeHint().height());
+  }
+  const double f = devicePixelRatioF() / pixelScale();
+  LakeViewResized(game_, static_cast<int>(std::floor(s.width() * f)), static_cast<int>(std::floor(s.height() * f)));
+  syncScrollBars();
+  viewport()->update();
+}
+
+int TLakeDraw::pixelScale() const {
+  return std::max(1, static_cast<int>(std::floor(devicePixelRatioF())));
+}
+
+QPoint TLakeDraw::toLakePixel(QPoint p) const {
+  const double f = devicePixelRatioF() / pixelScale();
+  return {static_cast<int>(std::floor(p.x() * f)), static_cast<int>(std::floor(p.y() * f))};
 }
 
 void TLakeDraw::syncScrollBars() {
   syncing_ = true;
   const LakeView& v = game_.lakeView;
-  horizontalScrollBar()->setRange(0, std::max(0, v.colCount() - v.visibleColCount()));
-  horizontalScrollBar()->setPageStep(std::max(1, v.visibleColCount()));
-  verticalScrollBar()->setRange(0, std::max(0, v.rowCount() - v.visibleRowCount()));
-  verticalScrollBar()->setPageStep(std::max(1, v.visibleRowCount()));
-  horizontalScrollBar()->setValue(v.leftCol());
-  verticalScrollBar()->setValue(v.topRow());
+  QScrollBar* h = horizontalScrollBar();
+  QScrollBar* vb = verticalScrollBar();
+  h->setRange(0, std::max(0, v.colCount() - v.visibleColCount()));
+  vb->setRange(0, std::max(0, v.rowCount() - v.visibleRowCount()));
+  h->setPageStep(std::max(1, v.visibleColCount()));
+  vb->setPageStep(std::max(1, v.visibleRowCount()));
+  h->setValue(v.leftCol());
+  vb->setValue(v.topRow());
   syncing_ = false;
 }
 
-void TLakeDraw::paintEvent(QPaintEvent*) {
-  QPainter p(viewport());
-  // Crisp pixels on high-DPI screens: scale by a whole factor, nearest neighbour.
-  const qreal dpr = viewport()->devicePixelRatioF();
-  const int scale = std::max(1, static_cast<int>(dpr));
-  p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  p.scale(scale / dpr, scale / dpr);
-  p.drawImage(0, 0, game_.lakeView.surface());
+void TLakeDraw::surfaceChanged(const QRect& r) {
+  const double f = pixelScale() / devicePixelRatioF();  // lake pixels to widget pixels
+  viewport()->update(QRect(static_cast<int>(std::floor(r.x() * f)), static_cast<int>(std::floor(r.y() * f)),
+                           static_cast<int>(std::ceil(r.width() * f)) + 1,
+                           static_cast<int>(std::ceil(r.height() * f)) + 1));
 }
 
-void TLakeDraw::resizeEvent(QResizeEvent* e) {
-  QAbstractScrollArea::resizeEvent(e);
-  const qreal dpr = viewport()->devicePixelRatioF();
-  const int scale = std::max(1, static_cast<int>(dpr));
-  const double factor = dpr / scale;
-  game_.lakeView.setViewSize(static_cast<int>(viewport()->width() * factor),
-                             static_cast<int>(viewport()->height() * factor));
+void TLakeDraw::paintEvent(QPaintEvent*) {
   syncScrollBars();
+  QPainter p(viewport());
+  QImage shown = game_.lakeView.surface();  // shared, not copied
+  // One lake pixel covers a whole number of device pixels: nearest neighbour.
+  shown.setDevicePixelRatio(devicePixelRatioF() / pixelScale());
+  p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  p.drawImage(0, 0, shown);
+}
+
+void TLakeDraw::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  tellViewSize();
 }
 
 void TLakeDraw::scrollContentsBy(int, int) {
+  scrolled();
+}
+
+void TLakeDraw::scrolled() {
   if (syncing_) return;
   game_.lakeView.scrollTo(horizontalScrollBar()->value(), verticalScrollBar()->value());
   viewport()->update();
 }
 
-namespace {
-QPoint SurfacePoint(QWidget* vp, const QPoint& p) {
-  const qreal dpr = vp->devicePixelRatioF();
-  const int scale = std::max(1, static_cast<int>(dpr));
-  return QPoint(static_cast<int>(p.x() * dpr / scale), static_cast<int>(p.y() * dpr / scale));
-}
-}  // namespace
-
-void TLakeDraw::mousePressEvent(QMouseEvent* e) {
+void TLakeDraw::mousePressEvent(QMouseEvent* event) {
   game_.UserInput();
-  const QPoint s = SurfacePoint(viewport(), e->position().toPoint());
-  if (onMouseDown) onMouseDown(s.x(), s.y());
+  const QPoint p = toLakePixel(event->position().toPoint());
+  if (onMouseDown) onMouseDown(p.x(), p.y());
 }
 
-void TLakeDraw::mouseReleaseEvent(QMouseEvent* e) {
-  const QPoint s = SurfacePoint(viewport(), e->position().toPoint());
-  if (onMouseUp) onMouseUp(s.x(), s.y());
+void TLakeDraw::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint p = toLakePixel(event->position().toPoint());
+  if (onMouseUp) onMouseUp(p.x(), p.y());
 }
 
 }  // namespace lwk

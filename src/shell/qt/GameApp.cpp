@@ -7,6 +7,7 @@
 
 #include "boat/qt/BoatControls.h"
 #include "boat/qt/TPickWPT.h"
+#include "lake/qt/LakeControls.h"
 #include "shell/Game.h"
 #include "shell/qt/QtPort.h"
 #include "shell/qt/TForm1.h"
@@ -54,6 +55,7 @@ void GameApp::createWindows() {
 
 void GameApp::wireControls() {
   WireBoatControls(*game_, *main_, *port_);
+  WireLakeControls(*game_, *main_, *port_);
 }
 
 bool GameApp::start(const QString& gameFolder) {
