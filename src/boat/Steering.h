@@ -1,5 +1,8 @@
 #pragma once
-// The main window's keys: every key reaches the game first (key preview).
+// Steering the boat: the main window's keys (every key reaches the game first),
+// one movement step, the water test and keeping the boat in view.
+
+#include <cstdint>
 
 namespace lwk {
 
@@ -13,6 +16,26 @@ constexpr int kShiftCtrl = 4;
 // Key codes are Qt's (Qt::Key_W == 'W', Qt::Key_F1, Qt::Key_Space).
 // Returns the key, or 0 when the game swallowed it.
 int FormKeyDown(Game& g, int key, int shift);
+// Ends an outboard run: the throttle falls back to idle.
 void FormKeyUp(Game& g, int key, int shift);
+
+// One movement step in direction d (0 up .. 7 up-left). False when the probed
+// point is not water: the caller then runs Collide.
+bool MoveStep(Game& g, int d);
+
+// Scrolls the view when the boat nears an edge; true when it scrolled.
+bool FollowBoat(Game& g);
+
+// The tile of a cell for movement and traffic: a cell outside the lake reads
+// as blocking land (the last-column marker), so it never indexes the grid.
+int TileForMove(const Game& g, int col, int row);
+
+// Puts the boat's own hooks into the lake's opening: the waypoints and the
+// water traffic after the lake file is read, the depth finder's blank screen
+// and the tachometer.
+void InstallBoatHooks(Game& g);
+
+// Takes seconds from the day's fishing time, never below 0.
+void ChargeBoatTime(Game& g, int seconds);
 
 }  // namespace lwk

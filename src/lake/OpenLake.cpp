@@ -1,5 +1,6 @@
 #include "lake/OpenLake.h"
 
+#include "boat/Motors.h"
 #include "lake/BoatSprite.h"
 #include "lake/Depths.h"
 #include "lake/LakeFile.h"
@@ -44,6 +45,7 @@ void ResetDay(Game& g) {
   g.view.baitInUse = "NONE";
   g.view.colorInUse = "NONE";
   g.view.retreiveInUse = "NONE";
+  ResetBoatDay(g);
 }
 
 void PickLakeClick(Game& g) {

@@ -86,6 +86,8 @@ struct MainView {
   bool paddleGlyphOn = false;
   bool fishFormGlyphOn = false;
   bool aeratorGlyphOn = false;
+  // The GPS power button's caption is red while the GPS is on.
+  bool gpsPwrOn = false;
 
   // The 64 x 64 screens of the GPS and the depth-finder graph.
   QImage gpsScreen;

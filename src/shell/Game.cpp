@@ -2,6 +2,10 @@
 
 #include <cmath>
 
+#include "boat/Gps.h"
+#include "boat/Motors.h"
+#include "boat/Steering.h"
+#include "boat/Traffic.h"
 #include "lake/BoatSprite.h"
 #include "shell/Files.h"
 
@@ -24,6 +28,7 @@ Game::Game(Port& p) : port(p) {
   lakeView.pictures = &pictures;
   lakeView.suppressCellPaint = [this] { return fishing.FishOn; };
   lakeView.onChanged = [this](int x, int y, int w, int h) { port.surfaceChanged(x, y, w, h); };
+  InstallBoatHooks(*this);
 }
 
 bool Game::StartUp(const std::string& gameFolder) {
@@ -253,6 +258,7 @@ bool Game::FormCloseQuery() {
 void Game::FormClose() {
   port.processEvents();
   SaveSettings();
+  SaveWaypointFile(*this);
   setTimer(TimerId::Main, false);
   setTimer(TimerId::KeyDown, false);
   setTimer(TimerId::Suspend, false);
@@ -286,6 +292,8 @@ void Game::timerFired(TimerId id) {
     SuspendTimerTimer();
     return;
   }
+  if (id == TimerId::KeyDown) KeyDownTimerTimer(*this);
+  if (id == TimerId::Crash) CrashTimerTimer(*this);
 }
 
 void Game::PlayBackgroundSound(const std::string& name, SoundMode mode) {

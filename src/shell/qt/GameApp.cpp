@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "boat/qt/BoatControls.h"
+#include "boat/qt/TPickWPT.h"
 #include "lake/qt/LakeControls.h"
 #include "shell/Game.h"
 #include "shell/qt/QtPort.h"
@@ -49,7 +50,7 @@ void GameApp::createWindows() {
       {WindowId::Records, "TRecords", "Records"},     {WindowId::DQ, "TDQ", "Disqualified"}};
   for (const auto& w : later) port_->registerWindow(w.id, PlaceholderWindow(main_, w.name, w.caption));
   port_->registerWindow(WindowId::TopNote, new TTopNote(main_));
-  port_->registerWindow(WindowId::PickWPT, PlaceholderWindow(main_, "TPickWPT", "Waypoints"));
+  port_->registerWindow(WindowId::PickWPT, new TPickWPT(*game_, main_));
 }
 
 void GameApp::wireControls() {

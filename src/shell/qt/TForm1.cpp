@@ -470,6 +470,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
   if (k->modifiers() & Qt::AltModifier) shift |= kShiftAlt;
   if (k->modifiers() & Qt::ControlModifier) shift |= kShiftCtrl;
   int key = k->key();
+  // Holding a key repeats presses only; a release comes when it is let go.
+  if (type == QEvent::KeyRelease && k->isAutoRepeat()) return true;
   if (type == QEvent::KeyPress) {
     FormKeyDown(game_, key, shift);
   } else {
@@ -507,6 +509,10 @@ void TForm1::syncFromGame() {
   lcdMaxDepth_->setText(QString::fromStdString(v.lcdMaxDepth));
   if (!v.gpsScreen.isNull()) gpsImage_->setPixmap(QPixmap::fromImage(v.gpsScreen));
   if (!v.graphScreen.isNull()) graphImage_->setPixmap(QPixmap::fromImage(v.graphScreen));
+  if (QWidget* pwr = controls_[Ctl::GPSpwr]) {
+    const QString style = v.gpsPwrOn ? "color: red;" : "color: black;";
+    if (pwr->styleSheet() != style) pwr->setStyleSheet(style);
+  }
 
   auto glyph = [this](Ctl c, bool on, const char* onName, const char* offName) {
     if (auto* b = qobject_cast<QAbstractButton*>(controls_[c])) {
