@@ -20,7 +20,7 @@
 #include "lake/qt/TLakeDraw.h"
 #include "shell/qt/QtPort.h"
 #include "shell/qt/TForm1.h"
-#include "support/GameFixture.h"
+#include "support/MainWindowFixture.h"
 
 namespace lwk {
 namespace {
@@ -36,13 +36,8 @@ struct BoatDrive : ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(f.start());
-    form = std::make_unique<TForm1>(*f.game);
+    form = ShowMainWindow(f, 1024, 768);
     WireBoatControls(*f.game, *form, qtPort);
-    f.port.onViewChanged = [this] { form->syncFromGame(); };
-    f.port.onSurfaceChanged = [this](int x, int y, int w, int h) { form->lakeSurfaceChanged(QRect(x, y, w, h)); };
-    form->resize(1024, 768);
-    form->show();
-    QApplication::processEvents();  // the lake view learns its size
     f.game->FormResize();
     f.port.processEventsAdvances = false;
     OpenLake(*f.game, f.path("CedarFork.LAK"));
@@ -225,9 +220,7 @@ TEST_F(BoatDrive, Screenshot) {
   f.port.tick(TimerId::Main, 12);  // one game second: the canoes move too
   form->syncFromGame();
   QApplication::processEvents();
-  const QString dir = QString(LWK_GAME_DIR) + "/../screenshots";
-  QDir().mkpath(dir);
-  EXPECT_TRUE(form->grab().save(dir + "/boat.png"));
+  EXPECT_TRUE(form->grab().save(ScreenshotPath("boat.png")));
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include "boat/qt/TPickWPT.h"
 #include "shell/qt/QtPort.h"
 #include "shell/qt/TForm1.h"
-#include "support/GameFixture.h"
+#include "support/MainWindowFixture.h"
 
 namespace lwk {
 namespace {
@@ -21,11 +21,8 @@ struct BoatWindow : ::testing::Test {
   std::unique_ptr<TForm1> form;
   void SetUp() override {
     ASSERT_TRUE(f.game->StartUp(f.folder()));
-    form = std::make_unique<TForm1>(*f.game);
+    form = ShowMainWindow(f, 800, 600);
     WireBoatControls(*f.game, *form, qtPort);
-    f.port.onViewChanged = [this] { form->syncFromGame(); };
-    form->resize(800, 600);
-    form->show();
     f.game->EnableGameControls(true);
   }
   Game& g() { return *f.game; }

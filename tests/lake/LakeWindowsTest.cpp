@@ -11,28 +11,17 @@
 #include "lake/qt/TLakeDraw.h"
 #include "lake/qt/TLakeMap.h"
 #include "shell/qt/TForm1.h"
-#include "support/GameFixture.h"
+#include "support/MainWindowFixture.h"
 
 namespace lwk {
 namespace {
-
-// Screenshots of the windows land beside the game folder, for a look.
-QString ScreenshotPath(const QString& name) {
-  const QString dir = QString(LWK_GAME_DIR) + "/../screenshots";
-  QDir().mkpath(dir);
-  return dir + "/" + name;
-}
 
 struct LakeWindows : ::testing::Test {
   GameFixture f;
   std::unique_ptr<TForm1> form;
   void SetUp() override {
     ASSERT_TRUE(f.game->StartUp(f.folder()));
-    form = std::make_unique<TForm1>(*f.game);
-    f.port.onViewChanged = [this] { form->syncFromGame(); };
-    f.port.onSurfaceChanged = [this](int x, int y, int w, int h) { form->lakeSurfaceChanged(QRect(x, y, w, h)); };
-    form->resize(800, 600);
-    form->show();
+    form = ShowMainWindow(f, 800, 600);
     ASSERT_TRUE(f.game->FormShow());
     f.game->FormResize();
     QApplication::processEvents();

@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
 
 #include "shell/qt/TForm1.h"
-#include "support/GameFixture.h"
+#include "support/MainWindowFixture.h"
 
 namespace lwk {
 namespace {
@@ -18,11 +17,8 @@ struct MainWindow : ::testing::Test {
   std::unique_ptr<TForm1> form;
   void SetUp() override {
     ASSERT_TRUE(f.game->StartUp(f.folder()));
-    form = std::make_unique<TForm1>(*f.game);
-    f.port.onViewChanged = [this] { form->syncFromGame(); };
-    form->resize(640, 480);
-    form->show();
-    f.port.closeRequested = false;
+    f.game->prefs.FullScreenAtStart1 = false;  // keep the start-up size of 640 x 480
+    form = ShowMainWindow(f, 640, 480);
     ASSERT_TRUE(f.game->FormShow());
   }
 };
@@ -113,11 +109,9 @@ TEST_F(MainWindow, F1OpensHelpAtTheContents) {
 }
 
 TEST_F(MainWindow, ScreenshotOfTheWindowWithoutALake) {
-  const QString dir = QString(LWK_GAME_DIR) + "/../screenshots";
-  QDir().mkpath(dir);
   const QImage shot = form->grab().toImage();
-  EXPECT_EQ(shot.size(), QSize(640, 480 - 0) - QSize(0, 0));
-  EXPECT_TRUE(shot.save(dir + "/main-window.png"));
+  EXPECT_EQ(shot.size(), QSize(640, 480));
+  EXPECT_TRUE(shot.save(ScreenshotPath("main-window.png")));
 }
 
 }  // namespace

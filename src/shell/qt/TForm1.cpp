@@ -146,39 +146,12 @@ TForm1::TForm1(Game& game) : game_(game) {
   SmallLabel(sidePanel_, "Throttle", 2, 2, 52, 12, Qt::AlignCenter);
   SmallLabel(sidePanel_, "Max", 32, 14, 24, 12);
   SmallLabel(sidePanel_, "Off", 32, 104, 24, 12);
-  throttle_ = new QSlider(Qt::Vertical, sidePanel_);
-  throttle_->setObjectName("Throttle");
-  throttle_->setGeometry(8, 14, 24, 104);
-  throttle_->setRange(0, 20);
-  throttle_->setInvertedAppearance(true);  // position 0 at the top (Max), 20 at the bottom (Off)
-  throttle_->setValue(20);
-  throttle_->setTickPosition(QSlider::TicksRight);
-  throttle_->setFocusPolicy(Qt::NoFocus);
-  controls_[Ctl::Throttle] = throttle_;
-  connect(throttle_, &QSlider::valueChanged, this, [this](int v) {
-    if (syncingSliders_) return;
-    game_.view.throttlePos = v;
-    clicked(Ctl::Throttle);
-  });
+  throttle_ = lever(Ctl::Throttle, "Throttle", QRect(8, 14, 24, 104), 20, 20, &MainView::throttlePos);
   SmallLabel(sidePanel_, "Gear", 56, 2, 36, 12, Qt::AlignCenter);
   SmallLabel(sidePanel_, "F", 80, 16, 10, 12);
   SmallLabel(sidePanel_, "N", 80, 40, 10, 12);
   SmallLabel(sidePanel_, "R", 80, 64, 10, 12);
-  gearBox_ = new QSlider(Qt::Vertical, sidePanel_);
-  gearBox_->setObjectName("GearBox");
-  gearBox_->setGeometry(60, 14, 20, 66);
-  gearBox_->setRange(0, 2);
-  gearBox_->setInvertedAppearance(true);
-  gearBox_->setValue(1);
-  gearBox_->setTickPosition(QSlider::TicksRight);
-  gearBox_->setPageStep(1);
-  gearBox_->setFocusPolicy(Qt::NoFocus);
-  controls_[Ctl::GearBox] = gearBox_;
-  connect(gearBox_, &QSlider::valueChanged, this, [this](int v) {
-    if (syncingSliders_) return;
-    game_.view.gearPos = v;
-    clicked(Ctl::GearBox);
-  });
+  gearBox_ = lever(Ctl::GearBox, "GearBox", QRect(60, 14, 20, 66), 2, 1, &MainView::gearPos);
   SmallLabel(sidePanel_, "Fuel", 96, 2, 26, 12, Qt::AlignCenter);
   fuel_ = Gauge(sidePanel_, "#00c000", "#d00000");
   fuel_->setObjectName("Fuel");
@@ -330,6 +303,27 @@ TForm1::TForm1(Game& game) : game_(game) {
   qApp->installEventFilter(this);
   layoutPanels();
   syncFromGame();
+}
+
+QSlider* TForm1::lever(Ctl id, const char* name, const QRect& geometry, int maximum, int start,
+                       int MainView::*position) {
+  auto* slider = new QSlider(Qt::Vertical, sidePanel_);
+  slider->setObjectName(name);
+  slider->setGeometry(geometry);
+  slider->setRange(0, maximum);
+  slider->setPageStep(1);
+  slider->setInvertedAppearance(true);  // position 0 at the top (Max, Forward)
+  slider->setValue(start);
+  slider->setTickPosition(QSlider::TicksRight);
+  slider->setFocusPolicy(Qt::NoFocus);
+  controls_[id] = slider;
+  // Only the player's moves reach the game; syncFromGame's own moves do not.
+  connect(slider, &QSlider::valueChanged, this, [this, id, position](int v) {
+    if (syncingSliders_) return;
+    game_.view.*position = v;
+    clicked(id);
+  });
+  return slider;
 }
 
 QToolButton* TForm1::toolButton(Ctl id, int x, const char* hint) {

@@ -60,6 +60,8 @@ class TForm1 : public QMainWindow {
 
  private:
   QToolButton* toolButton(Ctl id, int x, const char* hint);
+  // A vertical lever of the side panel (throttle, gear) bound to a MainView position.
+  QSlider* lever(Ctl id, const char* name, const QRect& geometry, int maximum, int start, int MainView::*position);
   void layoutPanels();
   void setHint(QWidget* w, const QString& hint);
   void clicked(Ctl c);
