@@ -166,15 +166,15 @@ TForm1::TForm1(Game& game) : game_(game) {
 
   auto* tach = new QLabel(sidePanel_);
   tach->setObjectName("Tach");
-  tach->setGeometry(4, 122, 176, 26);
+  tach->setGeometry(4, 120, 176, 24);
   tach->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   tach->setStyleSheet("QLabel#Tach { background: #c0c0c0; }");
-  SmallLabel(tach, "Tach", 4, 6, 30, 14);
+  SmallLabel(tach, "Tach", 4, 5, 30, 14);
   tachDigits_ = new QLabel(tach);
-  tachDigits_->setGeometry(36, 2, 100, 22);
+  tachDigits_->setGeometry(36, 1, 100, 22);
   tachDigits_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   tachDigits_->setStyleSheet("QLabel { color: red; font-style: italic; font-weight: bold; font-size: 15px; }");
-  SmallLabel(tach, "RPM", 142, 6, 30, 14);
+  SmallLabel(tach, "RPM", 142, 5, 30, 14);
 
   auto blackPanel = [this](int x, int y) {
     auto* p = new QLabel(sidePanel_);
@@ -185,13 +185,15 @@ TForm1::TForm1(Game& game) : game_(game) {
     img->setStyleSheet("background: black;");
     return img;
   };
-  gpsImage_ = blackPanel(4, 152);
+  SmallLabel(sidePanel_, "GPS", 4, 145, 68, 12, Qt::AlignCenter);
+  SmallLabel(sidePanel_, "GRAPH", 92, 145, 68, 12, Qt::AlignCenter);
+  gpsImage_ = blackPanel(4, 158);
   gpsImage_->setObjectName("GPS");
-  graphImage_ = blackPanel(92, 152);
+  graphImage_ = blackPanel(92, 158);
   graphImage_->setObjectName("Graph");
-  SmallLabel(sidePanel_, "0", 162, 152, 20, 12, Qt::AlignCenter);
-  SmallLabel(sidePanel_, "-", 162, 180, 20, 12, Qt::AlignCenter);
-  lcdMaxDepth_ = SmallLabel(sidePanel_, "10", 162, 208, 20, 12, Qt::AlignCenter);
+  SmallLabel(sidePanel_, "0", 162, 158, 20, 12, Qt::AlignCenter);
+  SmallLabel(sidePanel_, "-", 162, 186, 20, 12, Qt::AlignCenter);
+  lcdMaxDepth_ = SmallLabel(sidePanel_, "10", 162, 214, 20, 12, Qt::AlignCenter);
   lcdMaxDepth_->setObjectName("LcdMaxDepth");
 
   const struct {
@@ -199,9 +201,9 @@ TForm1::TForm1(Game& game) : game_(game) {
     const char* text;
     const char* name;
     int x, y;
-  } small[] = {{Ctl::GPSpwr, "PWR", "GPSpwr", 4, 222},   {Ctl::PlotGPS, "PLOT", "PlotGPS", 38, 222},
-               {Ctl::SetWpt, "WPT", "SetWpt", 4, 240},   {Ctl::GoToWpt, "GOTO", "GoToWpt", 38, 240},
-               {Ctl::GraphOn, "On", "GraphOn", 92, 222}, {Ctl::GraphOff, "Off", "GraphOff", 126, 222}};
+  } small[] = {{Ctl::GPSpwr, "PWR", "GPSpwr", 4, 228},   {Ctl::PlotGPS, "PLOT", "PlotGPS", 38, 228},
+               {Ctl::SetWpt, "WPT", "SetWpt", 4, 246},   {Ctl::GoToWpt, "GOTO", "GoToWpt", 38, 246},
+               {Ctl::GraphOn, "On", "GraphOn", 92, 228}, {Ctl::GraphOff, "Off", "GraphOff", 126, 228}};
   for (const auto& s : small) {
     QPushButton* b = SmallButton(sidePanel_, s.text, s.x, s.y, 34, 18);
     b->setObjectName(s.name);
@@ -212,7 +214,7 @@ TForm1::TForm1(Game& game) : game_(game) {
 
   auto* fishFormula = new QPushButton("Fish Formula", sidePanel_);
   fishFormula->setObjectName("FishFormulaBtn");
-  fishFormula->setGeometry(4, 264, 176, 32);
+  fishFormula->setGeometry(4, 270, 176, 30);
   fishFormula->setIconSize(QSize(28, 28));
   fishFormula->setFocusPolicy(Qt::NoFocus);
   controls_[Ctl::FishFormulaBtn] = fishFormula;
@@ -220,7 +222,7 @@ TForm1::TForm1(Game& game) : game_(game) {
   connect(fishFormula, &QPushButton::clicked, this, [this] { clicked(Ctl::FishFormulaBtn); });
   auto* weighIn = new QPushButton("Weigh In Your Catch", sidePanel_);
   weighIn->setObjectName("WeighInBtn");
-  weighIn->setGeometry(4, 300, 176, 28);
+  weighIn->setGeometry(4, 304, 176, 28);
   weighIn->setFocusPolicy(Qt::NoFocus);
   controls_[Ctl::WeighInBtn] = weighIn;
   setHint(weighIn, "Weigh In Your Catch");
