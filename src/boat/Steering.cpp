@@ -72,16 +72,6 @@ int TileForMove(const Game& g, int col, int row) {
   return g.lake.tile(col, row);
 }
 
-void InstallBoatHooks(Game& g) {
-  LakeHooks& h = g.lake.hooks;
-  h.AfterLakeRead = [](Game& game) {
-    LoadWaypointFile(game, game.lake.LakeFilePath);
-    PlaceWaterTraffic(game);
-  };
-  h.ClearDepthFinder = [](Game& game) { GraphScreenOff(game); };
-  h.RefreshTach = [](Game& game) { RefreshTach(game); };
-}
-
 void ChargeBoatTime(Game& g, int seconds) {
   g.tour.DayTimeLeft = std::max(0, g.tour.DayTimeLeft - seconds);
 }

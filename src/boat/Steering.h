@@ -30,11 +30,6 @@ bool FollowBoat(Game& g);
 // as blocking land (the last-column marker), so it never indexes the grid.
 int TileForMove(const Game& g, int col, int row);
 
-// Puts the boat's own hooks into the lake's opening: the waypoints and the
-// water traffic after the lake file is read, the depth finder's blank screen
-// and the tachometer.
-void InstallBoatHooks(Game& g);
-
 // Takes seconds from the day's fishing time, never below 0.
 void ChargeBoatTime(Game& g, int seconds);
 

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "boat/Gps.h"
+#include "boat/Traffic.h"
 #include "shell/Files.h"
 #include "shell/Game.h"
 
@@ -239,8 +241,10 @@ bool LoadLakeFile(Game& g, const std::string& path) {
   lake.LakeChecksum = d.LakeChecksum;
   lake.LakeGrid = d.LakeGrid;
   lake.LakeMapPath = LakeMapPathFor(path);
-  // The waypoint file and the traffic are placed here by the boat's code.
-  if (lake.hooks.AfterLakeRead) lake.hooks.AfterLakeRead(g);
+  // The lake's waypoints, then the canoes and jet skis, before the edge
+  // markers go down.
+  LoadWaypointFile(g, lake.LakeFilePath);
+  PlaceWaterTraffic(g);
   WriteEdgeMarkers(lake.LakeGrid);
   return true;
 }

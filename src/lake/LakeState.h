@@ -57,15 +57,8 @@ struct FishTable {
 struct LakeHooks {
   // Loads a saved game over the freshly reset game; false when it failed.
   std::function<bool(Game&, const std::string& path)> LoadGame;
-  // After the lake file is read, before the edge markers: the lake's
-  // waypoints, then the canoes and jet skis.
-  std::function<void(Game&)> AfterLakeRead;
   // The player's three day weights back to 0.
   std::function<void(Game&)> ResetDayWeights;
-  // The depth finder's screen cleared to black.
-  std::function<void(Game&)> ClearDepthFinder;
-  // The tachometer shown afresh.
-  std::function<void(Game&)> RefreshTach;
   // The day banner, then the clock.
   std::function<void(Game&)> DayBanner;
   std::function<void(Game&)> ShowClock;

@@ -1,5 +1,6 @@
 #include "lake/OpenLake.h"
 
+#include "boat/DepthFinder.h"
 #include "boat/Motors.h"
 #include "lake/BoatSprite.h"
 #include "lake/Depths.h"
@@ -75,17 +76,17 @@ void RefuseLake(Game& g) {
 }  // namespace
 
 void OpenLake(Game& g, const std::string& path) {
-  // 2. Busy; the map closes, the title picture shows while the lake loads.
+  // Busy; the map closes, the title picture shows while the lake loads.
   g.port.setBusyCursor(true);
   if (g.port.windowVisible(WindowId::LakeMap)) g.port.hideWindow(WindowId::LakeMap);
   g.view.lakeVisible = false;
   g.LakeLoading = true;
   g.Changed();
-  // 3, 4.
+  // A new game on an empty grid.
   g.ResetGameState();
   g.lake.LakeGrid.fill(0);
 
-  // 5. A saved game restores its own state over the reset game. Only the
+  // A saved game restores its own state over the reset game. Only the
   // file's own name counts: a folder such as "j.savage" holds lakes too.
   const size_t slash = path.find_last_of('/');
   const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
@@ -101,21 +102,21 @@ void OpenLake(Game& g, const std::string& path) {
     return;
   }
 
-  // 6. The lake file.
+  // The lake file.
   g.lake.LakeFilePath = path;
   if (!LoadLakeFile(g, path)) {
     RefuseLake(g);
     return;
   }
-  // 7. A lake without its weigh-in flag cannot be played.
+  // A lake without its weigh-in flag cannot be played.
   if (!FindWeighInFlag(g)) {
     RefuseLake(g);
     return;
   }
   FindGasPumps(g);
-  // 8. The flag in the middle of the view.
+  // The flag in the middle of the view.
   CentreViewOn(g, g.lake.WeighInCol, g.lake.WeighInRow);
-  // 9. Depths from the depth file, else made up from the tiles.
+  // Depths from the depth file, else made up from the tiles.
   const std::string depthPath = DepthFilePathFor(path);
   if (FileExists(depthPath)) {
     if (!ReadDepthFile(g, depthPath)) {
@@ -125,47 +126,47 @@ void OpenLake(Game& g, const std::string& path) {
   } else {
     AssignDepths(g);
   }
-  // 10, 11, 12.
+  // Fish, then the boat beside the flag.
   StockLake(g);
   PlaceBoat(g);
   RecomputeBoatProbes(g);
   g.BoatRectX = g.boat.BoatX;
   g.BoatRectY = g.boat.BoatY;
-  // 13. The lake view replaces the title picture.
+  // The lake view replaces the title picture.
   g.lakeView.paintAll();
   g.LakeLoading = false;
   g.view.lakeVisible = true;
   g.Changed();
   g.port.processEvents();
   SaveBoatBackground(g);
-  // 14, 15.
+  // The player's day weights and the caption.
   if (g.lake.hooks.ResetDayWeights) g.lake.hooks.ResetDayWeights(g);
   g.view.caption = g.CaptionText();
-  // 16. Instruments and glyphs off.
+  // Instruments and glyphs off.
   g.boat.MainBatteryDead = false;
   g.view.paddleGlyphOn = false;
   g.view.trollGlyphOn = false;
   g.view.outGlyphOn = false;
   g.view.aeratorGlyphOn = false;
   g.view.lifeJacketGlyphOn = false;
-  if (g.lake.hooks.ClearDepthFinder) g.lake.hooks.ClearDepthFinder(g);
-  // 17. Motor off, neutral.
+  GraphScreenOff(g);
+  // Motor off, neutral.
   g.view.throttlePos = 20;
   g.view.gearPos = 1;
-  // 18.
+  // The water colours of this lake's tiles, the controls, the day.
   BuildWaterColours(g);
-  if (g.lake.hooks.RefreshTach) g.lake.hooks.RefreshTach(g);
+  RefreshTach(g);
   if (g.lake.hooks.DayBanner) g.lake.hooks.DayBanner(g);
   g.EnableGameControls(true);
   if (g.lake.hooks.ShowClock) g.lake.hooks.ShowClock(g);
-  // 19. The new tournament's field and the player's name.
+  // The new tournament's field and the player's name.
   if (g.lake.hooks.NewField) g.lake.hooks.NewField(g);
-  // 20.
+  // The weather of the three days can be looked at now.
   g.view.enable(Ctl::ViewWeatherWaterConditions1, true);
   g.Changed();
   g.port.processEvents();
   DrawBoat(g);
-  // 21.
+  // Play.
   g.port.setBusyCursor(false);
   g.setTimer(TimerId::Main, true);
 }

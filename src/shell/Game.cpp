@@ -28,7 +28,6 @@ Game::Game(Port& p) : port(p) {
   lakeView.pictures = &pictures;
   lakeView.suppressCellPaint = [this] { return fishing.FishOn; };
   lakeView.onChanged = [this](int x, int y, int w, int h) { port.surfaceChanged(x, y, w, h); };
-  InstallBoatHooks(*this);
 }
 
 bool Game::StartUp(const std::string& gameFolder) {
