@@ -17,28 +17,12 @@ void ResetDay(Game& g) {
   g.tour.DayTimeLeft = kDaySeconds;
   g.fishing.FishOn = false;
   g.setTimer(TimerId::Main, false);
-  BoatState& b = g.boat;
-  b.BoatStuck = false;
-  b.StuckMode = 0;
-  b.ThrottleLimit = 20;
-  b.ThrottleSetting = 0;
-  b.DayExpenses = 50.0;
-  g.TickDivider = 10;
-  b.FuelLevel = 100;
-  b.TrollBatteryCharge = 100;
-  b.MainBatteryCharge = 100;
-  g.view.fuelGauge = g.view.trollGauge = g.view.mainGauge = 100;
-  b.DepthFinderOn = false;
-  b.GpsOn = false;
-  b.TrollingOn = b.PaddleOn = b.OutboardOn = b.LifeJacketOn = false;
   g.tour.AeratorOn = false;
   g.BoatRectX = g.BoatRectY = 0;
   g.BoatBackground = QImage();
   g.tour.LiveWellCount = 0;
   g.fishing.CurrentRod = g.fishing.CurrentDrawer = g.fishing.CurrentBait = g.fishing.CurrentColor = 255;
   g.fishing.RetreiveType = 1;
-  g.view.retreiveInUse = "NONE";
-  g.setTimer(TimerId::KeyDown, false);
   g.view.fishFormGlyphOn = false;
   g.tour.ClockRunning = false;
   g.tour.AeratorTicks = g.tour.LiveWellTicks = 0;
@@ -46,6 +30,7 @@ void ResetDay(Game& g) {
   g.view.baitInUse = "NONE";
   g.view.colorInUse = "NONE";
   g.view.retreiveInUse = "NONE";
+  // The boat's own day: motors off, full tank and batteries, instruments off.
   ResetBoatDay(g);
 }
 
