@@ -26,6 +26,13 @@ void ThrottleIdle(Game& g) {
   g.view.throttlePos = 19;
 }
 
+// The outboard's levers back at rest: throttle off, gear in neutral.
+void ThrottleOffInNeutral(Game& g) {
+  g.view.throttlePos = 20;
+  g.view.gearPos = kGearNeutral;
+  g.boat.ThrottleSetting = 0;
+}
+
 }  // namespace
 
 void RefreshTach(Game& g) {
@@ -71,9 +78,7 @@ void OutBtnClick(Game& g) {
     g.PlayBackgroundSound("Start1f.wav");
   } else {
     g.view.outGlyphOn = false;
-    g.view.throttlePos = 20;
-    g.view.gearPos = kGearNeutral;
-    b.ThrottleSetting = 0;
+    ThrottleOffInNeutral(g);
   }
   g.port.processEvents();
   RefreshTach(g);
@@ -91,9 +96,7 @@ void TrollBtnClick(Game& g) {
     b.OutboardOn = false;
     b.PaddleOn = false;
     b.TrollSpeed = g.view.tmtrSpd;
-    g.view.throttlePos = 20;
-    g.view.gearPos = kGearNeutral;
-    b.ThrottleSetting = 0;
+    ThrottleOffInNeutral(g);
     g.view.paddleGlyphOn = false;
   } else {
     g.view.trollGlyphOn = false;
@@ -111,9 +114,7 @@ void PaddLeBtnClick(Game& g) {
   b.OutboardOn = false;
   b.TrollingOn = false;
   b.TrollSpeed = 0;
-  g.view.throttlePos = 20;
-  g.view.gearPos = kGearNeutral;
-  b.ThrottleSetting = 0;
+  ThrottleOffInNeutral(g);
   if (b.PaddleOn) g.view.enable(Ctl::TmtrSpd, false);
   g.view.paddleGlyphOn = b.PaddleOn;
   RefreshTach(g);
