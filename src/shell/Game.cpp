@@ -311,4 +311,43 @@ Answer Game::PlayMessage(BoxKind kind, const std::string& text, Buttons buttons)
   return a;
 }
 
+bool Game::WaitUntil(const std::function<bool()>& done) {
+  ++WaitDepth;
+  port.waitUntil([&] { return AbortWaits || done(); });
+  const bool completed = !AbortWaits;
+  if (--WaitDepth == 0) {
+    AbortWaits = false;
+    // Calls deferred while the action waited run now that it has unwound.
+    if (!Deferred.empty() && !DeferredPosted) {
+      DeferredPosted = true;
+      port.post([this] { RunDeferred(); });
+    }
+  }
+  return completed;
+}
+
+void Game::AbortActions() {
+  if (WaitDepth > 0) AbortWaits = true;
+}
+
+void Game::Defer(std::function<void()> fn) {
+  Deferred.push_back(std::move(fn));
+  if (!DeferredPosted) {
+    DeferredPosted = true;
+    port.post([this] { RunDeferred(); });
+  }
+}
+
+void Game::RunDeferred() {
+  DeferredPosted = false;
+  // A long action still waiting: run when it has unwound (WaitUntil posts again).
+  if (WaitDepth > 0) return;
+  while (!Deferred.empty()) {
+    auto fn = std::move(Deferred.front());
+    Deferred.pop_front();
+    fn();
+    if (WaitDepth > 0) return;
+  }
+}
+
 }  // namespace lwk

@@ -5,6 +5,7 @@
 // functions over Game in its own folder (lake/, boat/, fishing/, tournament/).
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <string>
 
@@ -161,6 +162,29 @@ class Game {
   Answer PlayMessage(BoxKind kind, const std::string& text, Buttons buttons = Buttons::Ok);
 
   void Changed() { port.viewChanged(); }
+
+  // --- Long actions and the flow of a day ---
+  // Waits until done() holds, timers and input running meanwhile. False when
+  // the wait was aborted (the window closes, a lake or saved game opens, the
+  // day ends): the action that waited must then unwind without counting or
+  // charging anything more.
+  bool WaitUntil(const std::function<bool()>& done);
+  // Makes every wait in progress return false at once. Has no effect when no
+  // action is waiting, so it never spoils the next action.
+  void AbortActions();
+  // Runs fn after the handler running now has returned and every long action
+  // has unwound: day changes (weigh-in, time-out, disqualification) and the
+  // opening of another lake go through here, so no step finishes on the next
+  // day's state.
+  void Defer(std::function<void()> fn);
+  // How many long actions are waiting now (nested waits count each).
+  int WaitDepth = 0;
+  bool AbortWaits = false;
+
+ private:
+  void RunDeferred();
+  std::deque<std::function<void()>> Deferred;
+  bool DeferredPosted = false;
 };
 
 }  // namespace lwk

@@ -6,6 +6,7 @@
 // answers, a record of everything shown and virtual time.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -93,6 +94,14 @@ class Port {
   // Lets queued events (paints, timers, input) run, as the game's long actions
   // do while they wait.
   virtual void processEvents() = 0;
+  // The one way the game's long actions wait (the cast, the retrieve, the
+  // hook-set window, the fight, the day banner): timers and input keep
+  // running, and the wait sleeps until the next event, never spinning, until
+  // done() holds. Use Game::WaitUntil, which adds the game-wide abort.
+  virtual void waitUntil(const std::function<bool()>& done) = 0;
+  // Runs fn once the handler running now has returned to the message loop
+  // (a zero-delay call). Use Game::Defer, which also waits for long actions.
+  virtual void post(std::function<void()> fn) = 0;
   // A plain pause, nothing else runs.
   virtual void sleepMs(int ms) = 0;
   // Milliseconds of a monotonic clock (virtual in tests).

@@ -18,7 +18,7 @@ bool TestPort::showed(const std::string& text) const {
 }
 
 Answer TestPort::messageBox(BoxKind kind, const std::string& text, Buttons buttons) {
-  boxes.push_back({kind, text, buttons});
+  boxes.push_back({kind, text, buttons, timerRunning(TimerId::Main)});
   if (!answers.empty()) {
     Answer a = answers.front();
     answers.pop_front();
@@ -53,11 +53,19 @@ std::optional<std::string> TestPort::saveFileDialog(const std::string&, const st
 
 ModalResult TestPort::showModal(WindowId id) {
   modalShown.push_back(id);
+  modalMainTimer.push_back(timerRunning(TimerId::Main));
   if (onModal) return onModal(id);
   if (modalResults.empty()) return ModalResult::Ok;
   ModalResult r = modalResults.front();
   modalResults.pop_front();
   return r;
+}
+
+bool TestPort::neverInterruptedWithTimer() const {
+  const bool anyBox = std::any_of(boxes.begin(), boxes.end(), [](const Box& b) { return b.mainTimerRunning; });
+  const bool anyModal = std::find(modalMainTimer.begin(), modalMainTimer.end(), true) != modalMainTimer.end();
+  const bool anyNote = std::find(topNoteMainTimer.begin(), topNoteMainTimer.end(), true) != topNoteMainTimer.end();
+  return !anyBox && !anyModal && !anyNote;
 }
 
 bool TestPort::windowVisible(WindowId id) const {
@@ -89,9 +97,35 @@ bool TestPort::fireNext(std::int64_t limit) {
 
 void TestPort::advance(std::int64_t ms) {
   const std::int64_t end = now + ms;
-  while (fireNext(end)) {
-  }
+  runPosted();
+  while (fireNext(end)) runPosted();
   now = end;
+}
+
+void TestPort::runPosted() {
+  while (!posted.empty()) {
+    auto fn = std::move(posted.front());
+    posted.pop_front();
+    fn();
+  }
+}
+
+void TestPort::waitUntil(const std::function<bool()>& done) {
+  ++waits;
+  const std::int64_t limit = now + waitLimitMs;
+  while (!done()) {
+    // As in the real message loop, zero-delay calls run inside the wait too.
+    runPosted();
+    if (duringWait) duringWait();
+    if (done()) break;
+    if (now > limit || !fireNext(limit)) {
+      // Nothing could ever end this wait: abort it rather than hang the test.
+      ++stuckWaits;
+      if (game) game->AbortActions();
+      if (done()) break;
+      return;
+    }
+  }
 }
 
 void TestPort::tick(TimerId id, int n) {
@@ -100,11 +134,13 @@ void TestPort::tick(TimerId id, int n) {
     now += std::max(1, t.interval);
     t.due = now + std::max(1, t.interval);
     if (game) game->timerFired(id);
+    runPosted();
   }
 }
 
 void TestPort::processEvents() {
   ++processEventsCalls;
+  runPosted();
   if (processEventsAdvances) fireNext(std::numeric_limits<std::int64_t>::max());
 }
 

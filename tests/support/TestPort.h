@@ -23,6 +23,7 @@ class TestPort : public Port {
     BoxKind kind;
     std::string text;
     Buttons buttons;
+    bool mainTimerRunning = false;  // MainTimer's state while the box was open
   };
   struct Sound {
     std::string name;
@@ -64,6 +65,13 @@ class TestPort : public Port {
   int beeps = 0;
   std::vector<int> helpContexts;
   std::vector<WindowId> modalShown;
+  // MainTimer's state while each modal window (same order as modalShown) and
+  // each message window was open.
+  std::vector<bool> modalMainTimer;
+  std::vector<bool> topNoteMainTimer;
+  // True when no box, modal window or message window was ever open with
+  // MainTimer running.
+  bool neverInterruptedWithTimer() const;
   std::map<WindowId, bool> visible;
   std::vector<std::pair<std::string, std::string>> topNotes;
   std::vector<std::string> appTitles;
@@ -87,6 +95,17 @@ class TestPort : public Port {
   // and fires it, as the real message loop would while the game waits.
   bool processEventsAdvances = true;
   int processEventsCalls = 0;
+  // Called on every turn of a long action's wait, before the next timer
+  // fires: a test presses Space or clicks here, as a player would mid-action.
+  std::function<void()> duringWait;
+  int waits = 0;       // waits the game started
+  int stuckWaits = 0;  // waits that could never end (no timer due): aborted
+  // Virtual milliseconds after which a wait that has not ended counts as stuck.
+  std::int64_t waitLimitMs = 24LL * 3600 * 1000;
+  // Calls the game posted to run after the current handler (zero-delay calls).
+  std::deque<std::function<void()>> posted;
+  // Runs the posted calls, as the message loop does between events.
+  void runPosted();
   // Runs virtual time forward by ms, firing every due timer in order.
   void advance(std::int64_t ms);
   // Fires the given timer n times at its interval (advancing time).
@@ -108,6 +127,7 @@ class TestPort : public Port {
   bool windowVisible(WindowId id) const override;
   void showTopNote(const std::string& caption, const std::string& text) override {
     topNotes.emplace_back(caption, text);
+    topNoteMainTimer.push_back(timerRunning(TimerId::Main));
   }
   void playSound(const std::string& name, SoundMode mode) override { sounds.push_back({name, mode}); }
   void stopSound() override { ++soundStops; }
@@ -116,6 +136,8 @@ class TestPort : public Port {
   void openHelp(int context) override { helpContexts.push_back(context); }
   void timerChanged(TimerId id, int intervalMs, bool enabled) override;
   void processEvents() override;
+  void waitUntil(const std::function<bool()>& done) override;
+  void post(std::function<void()> fn) override { posted.push_back(std::move(fn)); }
   void sleepMs(int ms) override { now += ms; }
   std::int64_t nowMs() override { return now; }
   void setAppTitle(const std::string& title) override { appTitles.push_back(title); }

@@ -265,6 +265,17 @@ void QtPort::processEvents() {
   QApplication::processEvents(QEventLoop::AllEvents);
 }
 
+void QtPort::waitUntil(const std::function<bool()>& done) {
+  // A nested loop that blocks until the next event (a timer, a key, a paint)
+  // and looks at the condition after each one: the processor sleeps between.
+  QEventLoop loop;
+  while (!done()) loop.processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void QtPort::post(std::function<void()> fn) {
+  QTimer::singleShot(0, this, std::move(fn));
+}
+
 void QtPort::sleepMs(int ms) {
   QThread::msleep(static_cast<unsigned long>(std::max(0, ms)));
 }

@@ -50,6 +50,8 @@ class QtPort : public QObject, public Port {
   void openHelp(int context) override;
   void timerChanged(TimerId id, int intervalMs, bool enabled) override;
   void processEvents() override;
+  void waitUntil(const std::function<bool()>& done) override;
+  void post(std::function<void()> fn) override;
   void sleepMs(int ms) override;
   std::int64_t nowMs() override { return clock_.elapsed(); }
   void setAppTitle(const std::string& title) override;
