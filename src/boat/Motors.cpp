@@ -7,6 +7,7 @@
 #include "boat/Steering.h"
 #include "lake/BoatSprite.h"
 #include "shell/Game.h"
+#include "tournament/Clock.h"
 
 namespace lwk {
 
@@ -238,7 +239,7 @@ void LJButtClick(Game& g) {
   BoatState& b = g.boat;
   b.LifeJacketOn = !b.LifeJacketOn;
   g.view.lifeJacketGlyphOn = b.LifeJacketOn;
-  if (g.tour.ClockRunning) ChargeBoatTime(g, kLifeJacketSeconds);
+  if (g.tour.ClockRunning) ChargeTime(g, kLifeJacketSeconds);
   g.UserInput();
   g.Changed();
 }

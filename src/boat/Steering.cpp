@@ -12,6 +12,7 @@
 #include "lake/LakeMap.h"
 #include "lake/LakeViewRules.h"
 #include "shell/Game.h"
+#include "tournament/Clock.h"
 
 namespace lwk {
 
@@ -70,10 +71,6 @@ bool BacksOff(const Game& g, int key) {
 int TileForMove(const Game& g, int col, int row) {
   if (!InLake(col, row)) return kLastColumnMarker;
   return g.lake.tile(col, row);
-}
-
-void ChargeBoatTime(Game& g, int seconds) {
-  g.tour.DayTimeLeft = std::max(0, g.tour.DayTimeLeft - seconds);
 }
 
 bool FollowBoat(Game& g) {
@@ -213,11 +210,11 @@ int FormKeyDown(Game& g, int key, int shift) {
     break;
   }
   if (b.PaddleOn)
-    ChargeBoatTime(g, kPaddleStepSeconds);
+    ChargeTime(g, kPaddleStepSeconds);
   else if (b.TrollingOn)
-    ChargeBoatTime(g, kTrollStepSeconds);
+    ChargeTime(g, kTrollStepSeconds);
   else if (b.OutboardOn)
-    ChargeBoatTime(g, kOutboardStepSeconds);
+    ChargeTime(g, kOutboardStepSeconds);
   if (TileForMove(g, b.BowCol, b.BowRow) == 0) b.BumpCount = 0;
   g.Changed();
   return key;

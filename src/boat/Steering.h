@@ -30,7 +30,4 @@ bool FollowBoat(Game& g);
 // as blocking land (the last-column marker), so it never indexes the grid.
 int TileForMove(const Game& g, int col, int row);
 
-// Takes seconds from the day's fishing time, never below 0.
-void ChargeBoatTime(Game& g, int seconds);
-
 }  // namespace lwk

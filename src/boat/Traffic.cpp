@@ -6,6 +6,7 @@
 #include "boat/Steering.h"
 #include "lake/BoatSprite.h"
 #include "shell/Game.h"
+#include "tournament/Clock.h"
 
 namespace lwk {
 
@@ -214,7 +215,7 @@ void Collide(Game& g) {
     g.view.status[2] =
         "  " + std::to_string(minutes) + " minutes of fishing time are lost while you check your boat for damage.";
   }
-  ChargeBoatTime(g, 60 * minutes);
+  ChargeTime(g, 60 * minutes);
 
   // The repaint takes the traffic off the surface; the crash picture stays
   // until the crash timer puts the tiles back.
