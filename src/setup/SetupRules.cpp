@@ -146,6 +146,15 @@ void ProgressBarState::Progress() {
   if (Position < Max) StepIt();
 }
 
+QString GatheredMessagesText(const QStringList& messages) {
+  constexpr int kListed = 20;
+  if (messages.size() == 1) return messages.front();
+  QStringList lines{QStringLiteral("%1 messages while unpacking:").arg(messages.size())};
+  lines += messages.mid(0, kListed);
+  if (messages.size() > kListed) lines << QStringLiteral("...and %1 more.").arg(messages.size() - kListed);
+  return lines.join('\r');
+}
+
 QString ApplicationsFolder() {
   QString data = qEnvironmentVariable("XDG_DATA_HOME");
   if (data.isEmpty() || !QDir::isAbsolutePath(data)) data = QDir::homePath() + QStringLiteral("/.local/share");

@@ -5,6 +5,7 @@
 // desktop menu entry written after an install.
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -68,6 +69,12 @@ struct ProgressBarState {
   void Progress();
   void StepIt();
 };
+
+// The messages the unzip library sent during an install, as the text of the
+// one box that shows them at the end: a single message as it stands, more
+// under a line with their count; past the first 20 only the number of the
+// rest is given.
+QString GatheredMessagesText(const QStringList& messages);
 
 // The folder of the desktop menu entries: $XDG_DATA_HOME/applications, or
 // ~/.local/share/applications.

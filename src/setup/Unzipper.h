@@ -97,8 +97,9 @@ class TUnzipper {
   const std::vector<ZipDirEntry>& ZipContents() const { return ZipContents_; }
   // Files the last extraction reported as written.
   int32_t SuccessCnt() const { return SuccessCnt_; }
-  // Set by the owner (typically from OnProgress) to stop an extraction after
-  // the current file.
+  // Set by the owner (typically from OnProgress) to stop an extraction: set
+  // when a file is announced, before that file is written; set while one is
+  // written, after it.
   bool Cancel = false;
   bool Busy() const { return Busy_; }
 

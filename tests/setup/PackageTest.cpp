@@ -2,8 +2,9 @@
 // nothing the player makes, the packaged installer starts, its install flow
 // puts a runnable game into a fresh home folder, and the game starts there.
 //
-// The package is made by the build target "package" (scripts/test.sh builds
-// it before the tests run).
+// The package is made by the build target "package"; under ctest a fixture
+// builds that target before these tests run. Run by hand without a package,
+// they are skipped.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -28,9 +29,14 @@ const QString kPackage = QStringLiteral(LWK_RELEASE_DIR);
 class PackageTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(QFileInfo::exists(kPackage + "/INSTALL.$$$"))
-        << "No release package in " << kPackage.toStdString()
-        << ": build it first with cmake --build <build folder> --target package";
+    if (!QFileInfo::exists(kPackage + "/INSTALL.$$$")) {
+      const std::string missing = "No release package in " + kPackage.toStdString();
+      // Under ctest the package was to be made first: its absence is a fault.
+      if (qEnvironmentVariableIsSet("LWK_PACKAGE_REQUIRED")) FAIL() << missing;
+      GTEST_SKIP() << missing
+                   << ": build it with cmake --build <build folder> --target package, or run the tests through "
+                      "ctest, which builds it first";
+    }
     ASSERT_TRUE(home.isValid());
     oldHome = qgetenv("HOME");
     oldData = qgetenv("XDG_DATA_HOME");

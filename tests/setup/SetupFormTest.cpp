@@ -2,15 +2,20 @@
 // a setup folder made in a temporary folder and the real unzip library.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <memory>
 
 #include "ScriptedDialogs.h"
@@ -288,6 +293,117 @@ TEST_F(SetupFormTest, AboutBoxAndExit) {
   SaveShot(*form, "setup-window.png");
   form->Exit1Click();
   EXPECT_FALSE(form->isVisible());
+}
+
+// The desktop menu entry starts the installed lwk; an archive that installs
+// none writes no entry.
+TEST_F(SetupFormTest, NoMenuEntryWithoutTheGame) {
+  ASSERT_TRUE(MakeZip(InSetup("INSTALL.$$$"), {{"readme.txt", kReadme}, {"POND.LAK", "lake"}}));
+  Open();
+  Install("C:", "LWK", {SetupAnswer::Yes, SetupAnswer::Cancel});
+  EXPECT_TRUE(form->InstallDone());
+  EXPECT_TRUE(QFileInfo::exists(Home("LWK/POND.LAK")));
+  EXPECT_FALSE(QFileInfo::exists(Home(".local/share/applications/lurewick.desktop")));
+}
+
+// The library's messages during an install come in one box at the end, not
+// one box each.
+TEST_F(SetupFormTest, LibraryMessagesComeInOneBox) {
+  std::vector<ZipMember> members = {{"lwk", kProgram, 0100755}};
+  for (int i = 0; i < 40; ++i) members.push_back({"../evil" + std::to_string(i) + ".txt", "x"});
+  ASSERT_TRUE(MakeZip(InSetup("INSTALL.$$$"), members));
+  Open();
+  Install("C:", "LWK", {SetupAnswer::Yes});
+  ASSERT_EQ(dialogs.boxes.size(), 3u) << dialogs.Texts().join('\n').toStdString();
+  const ScriptedDialogs::Box& gathered = dialogs.boxes[1];
+  EXPECT_EQ(gathered.kind, SetupBox::Error);
+  EXPECT_TRUE(gathered.text.startsWith("40 messages while unpacking:\r")) << gathered.text.toStdString();
+  EXPECT_TRUE(gathered.text.contains("Refused ../evil0.txt")) << gathered.text.toStdString();
+  EXPECT_FALSE(gathered.text.contains("Refused ../evil39.txt"));
+  EXPECT_TRUE(dialogs.boxes[2].text.startsWith("ERROR: Only 1 of the 41 files could be installed."));
+  EXPECT_EQ(ReadAll(Home("LWK/lwk")), kProgram);
+}
+
+// The real message box: every button of every set answers as pressed, and
+// closing a box answers its negative button.
+TEST(QtSetupDialogsTest, AnswersWhatWasPressed) {
+  struct Case {
+    SetupButtons buttons;
+    QMessageBox::StandardButton pressed;  // NoButton: the box is closed
+    SetupAnswer answer;
+  } cases[] = {
+      {SetupButtons::Ok, QMessageBox::Ok, SetupAnswer::Ok},
+      {SetupButtons::Ok, QMessageBox::NoButton, SetupAnswer::Ok},
+      {SetupButtons::OkCancel, QMessageBox::Ok, SetupAnswer::Ok},
+      {SetupButtons::OkCancel, QMessageBox::Cancel, SetupAnswer::Cancel},
+      {SetupButtons::OkCancel, QMessageBox::NoButton, SetupAnswer::Cancel},
+      {SetupButtons::YesNo, QMessageBox::Yes, SetupAnswer::Yes},
+      {SetupButtons::YesNo, QMessageBox::No, SetupAnswer::No},
+      {SetupButtons::YesNo, QMessageBox::NoButton, SetupAnswer::No},
+  };
+  QtSetupDialogs dialogs;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << int(c.buttons) << " " << c.pressed);
+    bool pressed = false;
+    QObject guard;
+    QTimer::singleShot(0, &guard, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      pressed = true;
+      if (c.pressed == QMessageBox::NoButton) {
+        box->close();
+      } else {
+        box->button(c.pressed)->click();
+      }
+    });
+    EXPECT_EQ(dialogs.Show(SetupBox::Confirm, "Pressed?", c.buttons), c.answer);
+    EXPECT_TRUE(pressed);
+  }
+}
+
+// The whole install with the real dialogs, answered as a player would: Yes to
+// the question, OK to the read-me offer, then Print (to a PDF when there is
+// no printer) and OK in the viewer.
+TEST_F(SetupFormTest, RealDialogsReachTheReadmeAndItsPrinting) {
+  if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a printer is installed here";
+  QtSetupDialogs real;
+  TForm1 window(real, setupDir.path());
+  real.SetParent(&window);
+  ASSERT_TRUE(window.FormCreate());
+  window.show();
+  const QString pdf = Home("readme.pdf");
+  QStringList seen;
+  bool printAsked = false;
+  // Answers pending when the test ends die with this object.
+  QObject guard;
+  std::function<void()> play = [&] {
+    // The next look is due before this one clicks: a click may open a
+    // dialog of its own that only returns once it is answered.
+    QTimer::singleShot(10, &guard, play);
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      seen << box->text().section('\n', 0, 0);
+      box->button(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok)->click();
+    } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+      seen << "file dialog";
+      files->selectFile(pdf);
+      static_cast<QDialog*>(files)->accept();
+    } else if (modal == window.SeeRead) {
+      seen << window.SeeRead->windowTitle();
+      (printAsked ? window.SeeRead->BitBtn1 : window.SeeRead->BitBtn2)->click();
+      printAsked = true;
+    }
+  };
+  QTimer::singleShot(0, &guard, play);
+  window.StartBtnClick();
+
+  EXPECT_TRUE(window.InstallDone());
+  EXPECT_EQ(seen, (QStringList{"SetUp is ready to install Lurewick Professional in the following directory:",
+                               "Installation completed successfully.", "README.TXT", "No printer is installed.",
+                               "file dialog", "README.TXT"}));
+  EXPECT_EQ(window.SeeRead->Memo1->toPlainText(), QString::fromUtf8(kReadme));
+  EXPECT_TRUE(ReadAll(pdf).startsWith("%PDF"));
 }
 
 }  // namespace

@@ -119,6 +119,20 @@ TEST(ProgressBar, MaximumIsBlocksOf32768) {
   EXPECT_EQ(bar.Position, 3);
 }
 
+TEST(GatheredMessages, ListTheFirstTwentyUnderTheirCount) {
+  QStringList many;
+  for (int i = 0; i < 25; ++i) many << QStringLiteral("m%1").arg(i);
+  struct Case {
+    QStringList messages;
+    QString text;
+  } cases[] = {
+      {{"Refused a"}, "Refused a"},
+      {{"a", "b", "c"}, "3 messages while unpacking:\ra\rb\rc"},
+      {many, "25 messages while unpacking:\r" + many.mid(0, 20).join('\r') + "\r...and 5 more."},
+  };
+  for (const Case& c : cases) EXPECT_EQ(GatheredMessagesText(c.messages), c.text);
+}
+
 TEST_F(HomeFolder, DesktopEntryStartsTheInstalledGame) {
   const QByteArray oldData = qgetenv("XDG_DATA_HOME");
   qunsetenv("XDG_DATA_HOME");

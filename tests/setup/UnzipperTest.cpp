@@ -1,6 +1,7 @@
 // The archive component: its own listing of the archive, and extraction
 // through the real unzip library libunzdll.so.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,25 @@
 
 namespace lwk::setup::test {
 namespace {
+
+// Rewrites the uncompressed size a member declares, in its local header and
+// in the central directory.
+bool DeclareSize(QByteArray& zip, const QByteArray& name, uint32_t size) {
+  int found = 0;
+  const struct {
+    QByteArray signature;
+    int nameAt;
+    int sizeAt;
+  } headers[] = {{QByteArray("PK\x03\x04", 4), 30, 22}, {QByteArray("PK\x01\x02", 4), 46, 24}};
+  for (const auto& h : headers) {
+    for (qsizetype at = zip.indexOf(h.signature); at >= 0; at = zip.indexOf(h.signature, at + 1)) {
+      if (zip.mid(at + h.nameAt, name.size()) != name) continue;
+      for (int i = 0; i < 4; ++i) zip[at + h.sizeAt + i] = static_cast<char>((size >> (8 * i)) & 0xFF);
+      ++found;
+    }
+  }
+  return found == 2;
+}
 
 struct Event {
   ProgressType type;
@@ -83,9 +103,10 @@ TEST_F(UnzipperTest, StartsWithTheDocumentedValues) {
   EXPECT_FALSE(unzipper.Busy());
 }
 
-// Other data in front of the first entry is skipped byte by byte, including
-// near-misses of the signature ("PK" 3 and a "P" right before the real one).
-TEST_F(UnzipperTest, ListsAnArchiveBehindOtherData) {
+// Other data in front of the first entry (a self-extracting stub) is skipped
+// byte by byte, including near-misses of the signature ("PK" 3 and a "P"
+// right before the real one), and what is listed is also extracted.
+TEST_F(UnzipperTest, ListsAndExtractsAnArchiveBehindOtherData) {
   const QString zip = Archive({{"lwk", Pattern(3000), 0100755}, {"readme.txt", "Hello"}, {"LAKE1.LAK", "lake"}});
   QByteArray prefix = Pattern(100, 7);
   prefix.replace(40, 3, QByteArray("PK\x03", 3));
@@ -105,6 +126,12 @@ TEST_F(UnzipperTest, ListsAnArchiveBehindOtherData) {
   EXPECT_EQ(unzipper.ZipContents()[2].FileName, "LAKE1.LAK");
   EXPECT_EQ(updates, 1);
   EXPECT_TRUE(shown.isEmpty());
+
+  EXPECT_EQ(ExtractAll(shifted, ExtrOverWrite), 3);
+  EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+  EXPECT_EQ(ReadAll(InTarget("lwk")), Pattern(3000));
+  EXPECT_EQ(ReadAll(InTarget("readme.txt")), "Hello");
+  EXPECT_EQ(ReadAll(InTarget("LAKE1.LAK")), "lake");
 }
 
 TEST_F(UnzipperTest, FindsNoEntriesWhereThereIsNoSignature) {
@@ -157,23 +184,28 @@ TEST_F(UnzipperTest, RaisesReadFaultsOfABrokenArchive) {
   }
 }
 
+// Stored permission bits pass through the player's umask (here 027): nothing
+// installs writable or readable for more people than the player allows, and
+// set-id bits never install.
 TEST_F(UnzipperTest, ExtractsWithProgressAndPermissions) {
   const QString zip = Archive({{"lwk", Pattern(100000), 0100755},
                                {"THEME.WAV", Pattern(20000, 2), 0100644},
                                {"plain.txt", "no mode stored", 0},
                                {"sneaky", "setuid", 0104755},
+                               {"open", "stored 0777", 0100777},
                                {"folder/", {}, 040755, true}});
-  EXPECT_EQ(ExtractAll(zip, ExtrOverWrite), 4);
+  const mode_t oldMask = umask(027);
+  EXPECT_EQ(ExtractAll(zip, ExtrOverWrite), 5);
+  umask(oldMask);
 
   EXPECT_EQ(ReadAll(InTarget("lwk")), Pattern(100000));
-  EXPECT_EQ(Permissions(InTarget("lwk")), 0755);
-  EXPECT_EQ(Permissions(InTarget("THEME.WAV")), 0644);
-  const mode_t mask = umask(0);
-  umask(mask);
-  EXPECT_EQ(Permissions(InTarget("plain.txt")), static_cast<int>(0666 & ~mask));
-  EXPECT_EQ(Permissions(InTarget("sneaky")), 0755);
+  EXPECT_EQ(Permissions(InTarget("lwk")), 0750);
+  EXPECT_EQ(Permissions(InTarget("THEME.WAV")), 0640);
+  EXPECT_EQ(Permissions(InTarget("plain.txt")), 0640);
+  EXPECT_EQ(Permissions(InTarget("sneaky")), 0750);
+  EXPECT_EQ(Permissions(InTarget("open")), 0750);
   // Without stored folder names nothing but the files appears.
-  EXPECT_EQ(TargetFiles(), (QStringList{"THEME.WAV", "lwk", "plain.txt", "sneaky"}));
+  EXPECT_EQ(TargetFiles(), (QStringList{"THEME.WAV", "lwk", "open", "plain.txt", "sneaky"}));
 
   // One new-file event with name and size per file, a progress event per
   // 32768-byte block, one end of batch.
@@ -181,8 +213,8 @@ TEST_F(UnzipperTest, ExtractsWithProgressAndPermissions) {
   EXPECT_EQ(events[0].type, NewFile);
   EXPECT_EQ(events[0].name, "lwk");
   EXPECT_EQ(events[0].size, 100000);
-  EXPECT_EQ(Count(NewFile), 4);
-  EXPECT_EQ(Count(ProgressUpdate), 4 + 1 + 1 + 1);
+  EXPECT_EQ(Count(NewFile), 5);
+  EXPECT_EQ(Count(ProgressUpdate), 4 + 1 + 1 + 1 + 1);
   EXPECT_EQ(Count(EndOfBatch), 1);
   EXPECT_EQ(events.back().type, EndOfBatch);
   EXPECT_TRUE(messages.isEmpty());
@@ -240,17 +272,36 @@ TEST_F(UnzipperTest, UpdateWinsOverFreshen) {
   }
 }
 
-TEST_F(UnzipperTest, CancelStopsAfterTheCurrentFile) {
+// Cancel answered when a file is announced stops before that file is
+// written; answered while a file is being written, after that file.
+TEST_F(UnzipperTest, CancelStopsTheBatch) {
   const QString zip = Archive({{"1.txt", "1"}, {"2.txt", Pattern(70000)}, {"3.txt", "3"}, {"4.txt", "4"}});
-  onProgress = [this](ProgressType type, const QString& name) {
-    if (type == NewFile && name == "2.txt") unzipper.Cancel = true;
+  struct Case {
+    ProgressType at;
+    QStringList written;
+  } cases[] = {
+      {NewFile, {"1.txt"}},
+      {ProgressUpdate, {"1.txt", "2.txt"}},
   };
-  EXPECT_EQ(ExtractAll(zip, ExtrOverWrite), 2);
-  EXPECT_EQ(TargetFiles(), (QStringList{"1.txt", "2.txt"}));
-  EXPECT_EQ(ReadAll(InTarget("2.txt")), Pattern(70000));
-  EXPECT_EQ(Count(EndOfBatch), 1);
-  EXPECT_FALSE(unzipper.Cancel);
-  EXPECT_FALSE(unzipper.Busy());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.at);
+    QDir(target).removeRecursively();
+    QDir().mkpath(target);
+    events.clear();
+    QString current;
+    onProgress = [&](ProgressType type, const QString& name) {
+      if (type == NewFile) current = name;
+      if (type == c.at && current == "2.txt") unzipper.Cancel = true;
+    };
+    EXPECT_EQ(ExtractAll(zip, ExtrOverWrite), c.written.size());
+    EXPECT_EQ(TargetFiles(), c.written);
+    if (c.written.contains("2.txt")) {
+      EXPECT_EQ(ReadAll(InTarget("2.txt")), Pattern(70000));
+    }
+    EXPECT_EQ(Count(EndOfBatch), 1);
+    EXPECT_FALSE(unzipper.Cancel);
+    EXPECT_FALSE(unzipper.Busy());
+  }
 }
 
 TEST_F(UnzipperTest, ExtractWhileBusyReturnsAtOnce) {
@@ -323,6 +374,47 @@ TEST_F(UnzipperTest, DamagedMemberLeavesTheOldFileIntact) {
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains("bad.bin")) << messages[0].toStdString();
   EXPECT_NE(codes[0], 0);
+}
+
+// The declared size is a ceiling: a member whose data runs on past it (here
+// 4 MB of zeros deflated, declared as 1000 bytes) is refused as soon as the
+// data passes that size, and nothing of it is installed.
+TEST_F(UnzipperTest, DataLongerThanDeclaredIsRefusedAtOnce) {
+  const QString zip = Archive({{"a.txt", "a"}, {"big.bin", QByteArray(4 << 20, '\0'), 0100644, false, true}});
+  QByteArray bytes = ReadAll(zip);
+  ASSERT_TRUE(DeclareSize(bytes, "big.bin", 1000));
+  ASSERT_TRUE(WriteAll(zip, bytes));
+  ASSERT_TRUE(WriteAll(InTarget("big.bin"), "the player's old file"));
+
+  EXPECT_EQ(ExtractAll(zip, ExtrOverWrite), 1);
+
+  EXPECT_EQ(ReadAll(InTarget("big.bin")), "the player's old file");
+  EXPECT_EQ(TargetFiles(), (QStringList{"a.txt", "big.bin"}));
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("big.bin") && messages[0].contains("longer")) << messages[0].toStdString();
+  EXPECT_NE(codes[0], 0);
+  // Only a.txt's one block was written: the long member stopped before any.
+  EXPECT_EQ(Count(ProgressUpdate), 1);
+}
+
+// With stored folder names, a link the target folder already holds is never
+// followed: members under it are refused and nothing lands where it points.
+TEST_F(UnzipperTest, LinkedFolderIsNeverFollowed) {
+  QTemporaryDir elsewhere;
+  ASSERT_TRUE(QFile::link(elsewhere.path(), InTarget("data")));
+  ASSERT_TRUE(QDir().mkpath(InTarget("real")));
+  ASSERT_TRUE(QFile::link(elsewhere.path(), InTarget("real/deep")));
+  const QString zip = Archive(
+      {{"data/POND.LAK", "lake"}, {"data/sub/", {}, 040755, true}, {"real/deep/x.txt", "x"}, {"good.txt", "good"}});
+
+  EXPECT_EQ(ExtractAll(zip, ExtrDirNames | ExtrOverWrite), 1);
+
+  EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+  EXPECT_EQ(ReadAll(InTarget("good.txt")), "good");
+  ASSERT_EQ(messages.size(), 3) << messages.join('\n').toStdString();
+  EXPECT_TRUE(messages[0].startsWith("Refused data/POND.LAK")) << messages[0].toStdString();
+  EXPECT_TRUE(messages[1].startsWith("Refused data/sub/")) << messages[1].toStdString();
+  EXPECT_TRUE(messages[2].startsWith("Refused real/deep/x.txt")) << messages[2].toStdString();
 }
 
 TEST_F(UnzipperTest, TruncatedArchiveWritesNothing) {

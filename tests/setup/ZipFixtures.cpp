@@ -35,7 +35,7 @@ bool MakeZip(const QString& path, const std::vector<ZipMember>& members) {
       return false;
     }
     const auto i = static_cast<zip_uint64_t>(index);
-    zip_set_file_compression(za, i, ZIP_CM_STORE, 0);
+    zip_set_file_compression(za, i, member.deflate ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
     if (member.mode != 0) {
       zip_file_set_external_attributes(za, i, 0, ZIP_OPSYS_UNIX, static_cast<zip_uint32_t>(member.mode) << 16);
     } else {

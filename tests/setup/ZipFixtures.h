@@ -23,10 +23,12 @@ struct ZipMember {
   // Unix mode bits to store (type and permissions); 0 stores none.
   unsigned mode = 0100644;
   bool directory = false;
+  // Deflated instead of stored.
+  bool deflate = false;
 };
 
-// Writes an archive; members are stored uncompressed so tests can find and
-// damage their bytes. Returns false (with a gtest failure) when libzip fails.
+// Writes an archive; members are stored uncompressed (unless deflate is set)
+// so tests can find and damage their bytes. Returns false (with a gtest failure) when libzip fails.
 bool MakeZip(const QString& path, const std::vector<ZipMember>& members);
 
 QByteArray ReadAll(const QString& path);

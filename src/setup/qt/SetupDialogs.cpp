@@ -53,6 +53,8 @@ SetupAnswer QtSetupDialogs::Show(SetupBox kind, const QString& text, SetupButton
       break;
   }
   switch (box.exec()) {
+    case QMessageBox::Ok:
+      return SetupAnswer::Ok;
     case QMessageBox::Yes:
       return SetupAnswer::Yes;
     case QMessageBox::No:

@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 #include "setup/qt/SeeRead.h"
 #include "setup/qt/SetupDialogs.h"
@@ -148,9 +149,9 @@ TForm1::TForm1(SetupDialogs& dialogs, const QString& setupFolder, QWidget* paren
     Unzipper1Progress(sender, type, name, size);
   };
   Unzipper1.OnMessage = [this](TUnzipper*, int32_t code, const QString& message) {
-    dialogs_.Show(code == 0 ? SetupBox::Plain : SetupBox::Error, message, SetupButtons::Ok);
+    LibraryMessage(code != 0, message);
   };
-  Unzipper1.ShowMessage = [this](const QString& message) { dialogs_.Show(SetupBox::Plain, message, SetupButtons::Ok); };
+  Unzipper1.ShowMessage = [this](const QString& message) { LibraryMessage(gathering_, message); };
 
   adjustSize();
   setFixedSize(sizeHint());
@@ -196,6 +197,31 @@ bool TForm1::FormCreate() {
   dDir->setText(control_.Directory);
   Label5->setText(control_.Title);
   return true;
+}
+
+void TForm1::LibraryMessage(bool fault, const QString& message) {
+  if (!gathering_) {
+    dialogs_.Show(fault ? SetupBox::Error : SetupBox::Plain, message, SetupButtons::Ok);
+    return;
+  }
+  gathered_ << message;
+  gatheredFault_ = gatheredFault_ || fault;
+}
+
+void TForm1::ShowGatheredMessages() {
+  if (gathered_.isEmpty()) return;
+  dialogs_.Show(gatheredFault_ ? SetupBox::Error : SetupBox::Plain, GatheredMessagesText(gathered_), SetupButtons::Ok);
+  gathered_.clear();
+  gatheredFault_ = false;
+}
+
+bool TForm1::ArchiveHoldsTheGame() const {
+  for (const ZipDirEntry& entry : Unzipper1.ZipContents()) {
+    const QString& name = entry.FileName;
+    const qsizetype slash = std::max(name.lastIndexOf('/'), name.lastIndexOf('\\'));
+    if (name.mid(slash + 1) == QLatin1String("lwk")) return true;
+  }
+  return false;
 }
 
 int TForm1::FilesInArchive() const {
@@ -272,7 +298,12 @@ void TForm1::StartBtnClick() {
   Unzipper1.ExtrBaseDir = *folder;
   Unzipper1.ExtrOptions |= ExtrOverWrite;
   const int expected = FilesInArchive();
+  // The library's messages (a refused entry each, say) come in one box at
+  // the end rather than one box each.
+  gathering_ = true;
   Unzipper1.Extract();
+  gathering_ = false;
+  ShowGatheredMessages();
   if (Unzipper1.SuccessCnt() < expected) {
     // A missing library, a damaged archive or a full disk must not end in
     // "completed successfully".
@@ -284,7 +315,10 @@ void TForm1::StartBtnClick() {
                   SetupButtons::Ok);
     return;
   }
-  WriteDesktopEntry(*folder, control_.Title);
+  // The menu entry starts lwk: it is only written when the archive brought one.
+  if (ArchiveHoldsTheGame() && QFileInfo(QDir(*folder).filePath(QStringLiteral("lwk"))).isFile()) {
+    WriteDesktopEntry(*folder, control_.Title);
+  }
 
   const QString readme = QDir(*folder).filePath(QString::fromLatin1(kReadmeName));
   if (QFileInfo(readme).isFile()) {

@@ -85,11 +85,19 @@ class TForm1 : public QMainWindow {
   void ShowProgressState();
   void ShowReadmeOffer(const QString& readme);
   int FilesInArchive() const;
+  bool ArchiveHoldsTheGame() const;
+  // A message of the unzip library or the archive component: gathered while
+  // an install unpacks, else shown at once.
+  void LibraryMessage(bool fault, const QString& message);
+  void ShowGatheredMessages();
 
   SetupDialogs& dialogs_;
   QString setupFolder_;
   ControlFile control_;
   bool installDone_ = false;
+  bool gathering_ = false;
+  bool gatheredFault_ = false;
+  QStringList gathered_;
 };
 
 }  // namespace lwk::setup

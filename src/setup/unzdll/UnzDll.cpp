@@ -4,14 +4,22 @@
 // patterns into the process's current folder and reports every step through
 // the caller's callback: action 1 before a file, action 2 for each block
 // written, action 3 once at the end of the batch and action 4 for each
-// message. A callback answer of 1 stops the batch after the current file.
+// message. A callback answer of 1 to the new-file call stops the batch before
+// that file is written; to any other call, after the current file.
 //
 // Nothing in an archive may write outside the current folder: names with
 // "..", absolute names, names that end up empty and link entries are refused
-// with a message. Each file is written under a temporary name in its own
-// folder and renamed into place only when it was read whole and its checksum
-// matched, so a broken archive never leaves half a file under a real name and
-// never damages the file it would have replaced.
+// with a message, and so is a member whose stored folder is a link the folder
+// already holds. Each file is written under a temporary name in its own
+// folder and renamed into place only when it was read whole, no longer than
+// its declared size, and its checksum matched, so a broken archive never
+// leaves half a file under a real name and never damages the file it would
+// have replaced. Permission bits are stored ones or 0666, always through the
+// umask.
+//
+// An archive may follow other data (a self-extracting stub): when it does not
+// open as it stands, it is opened from its first local header, looked for in
+// the first 60000 bytes as the installer's own listing does.
 
 #include "UnzDll.h"
 
@@ -21,6 +29,7 @@
 #include <unistd.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -37,6 +46,10 @@ constexpr int32_t kLibraryVersion = 100;
 
 // Files are copied in blocks of this size; each block is one progress call.
 constexpr zip_int64_t kBlockSize = 32768;
+
+// How far into the file the first local header of an archive behind other
+// data is looked for.
+constexpr size_t kSignatureSearchLimit = 60000;
 
 // Error codes of the message action: 0 is a plain note.
 enum ErrorCode : int32_t {
@@ -148,12 +161,26 @@ bool Matches(const std::vector<std::string>& specs, const std::string& full, con
   return false;
 }
 
-// Creates the folders of a relative path one level at a time.
+// The first of the folders of a relative path that exists as a link; empty
+// when none does. Writing through such a link would put files wherever it
+// points.
+std::string LinkedFolder(const std::vector<std::string>& parts, size_t count) {
+  for (size_t i = 1; i <= count; ++i) {
+    const std::string level = Join(parts, i);
+    struct stat st {};
+    if (lstat(level.c_str(), &st) != 0) return {};
+    if (S_ISLNK(st.st_mode)) return level;
+  }
+  return {};
+}
+
+// Creates the folders of a relative path one level at a time. A level that
+// exists as anything but a folder (a link to one included) fails.
 bool MakeFolders(const std::vector<std::string>& parts, size_t count) {
   for (size_t i = 1; i <= count; ++i) {
     const std::string level = Join(parts, i);
     struct stat st {};
-    if (stat(level.c_str(), &st) == 0) {
+    if (lstat(level.c_str(), &st) == 0) {
       if (!S_ISDIR(st.st_mode)) return false;
       continue;
     }
@@ -186,6 +213,40 @@ mode_t CurrentUmask() {
   return mask;
 }
 
+// Where the first local header signature starts within the first 60000
+// bytes of a file; -1 when it is not there.
+zip_int64_t FirstLocalHeader(const std::string& path) {
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return -1;
+  std::vector<char> head(kSignatureSearchLimit + 4);
+  const size_t got = std::fread(head.data(), 1, head.size(), file);
+  std::fclose(file);
+  static const char kSignature[4] = {'P', 'K', 3, 4};
+  for (size_t at = 0; at + 4 <= got; ++at) {
+    if (std::memcmp(head.data() + at, kSignature, 4) == 0) return static_cast<zip_int64_t>(at);
+  }
+  return -1;
+}
+
+// Opens an archive as it stands or, failing that, from its first local
+// header on: the offsets of an archive that other data was put in front of
+// count from there. Null with *error set to the first failure.
+zip_t* OpenArchive(const std::string& path, int* error) {
+  zip_t* za = zip_open(path.c_str(), ZIP_RDONLY, error);
+  if (za != nullptr) return za;
+  const zip_int64_t start = FirstLocalHeader(path);
+  if (start <= 0) return nullptr;
+  zip_error_t ze;
+  zip_error_init(&ze);
+  zip_source_t* source = zip_source_file_create(path.c_str(), static_cast<zip_uint64_t>(start), -1, &ze);
+  if (source != nullptr) {
+    za = zip_open_from_source(source, ZIP_RDONLY, &ze);
+    if (za == nullptr) zip_source_free(source);
+  }
+  zip_error_fini(&ze);
+  return za;
+}
+
 class Extraction {
  public:
   Extraction(const UnzParams& params, Reporter& reporter) : params_(params), reporter_(reporter) {}
@@ -200,7 +261,7 @@ class Extraction {
     }
     const std::string archive = params_.archiveName;
     int error = 0;
-    zip_t* za = zip_open(archive.c_str(), ZIP_RDONLY, &error);
+    zip_t* za = OpenArchive(archive, &error);
     if (za == nullptr) {
       zip_error_t ze;
       zip_error_init_with_code(&ze, error);
@@ -232,8 +293,11 @@ class Extraction {
     const std::string base = name.parts.empty() ? std::string() : name.parts.back();
     if (name.directory && name.fault == EntryName::Fault::None) {
       // Folders are only made when stored folder names are used.
-      if (params_.dirNames && !name.parts.empty() && Matches(specs_, full, base) &&
-          !MakeFolders(name.parts, name.parts.size())) {
+      if (!params_.dirNames || name.parts.empty() || !Matches(specs_, full, base)) return;
+      const std::string linked = LinkedFolder(name.parts, name.parts.size());
+      if (!linked.empty()) {
+        RefuseLinked(raw, linked);
+      } else if (!MakeFolders(name.parts, name.parts.size())) {
         reporter_.Message(kWriteError, "Unable to create folder " + full);
       }
       return;
@@ -261,6 +325,13 @@ class Extraction {
       return;
     }
 
+    if (params_.dirNames && name.parts.size() > 1) {
+      const std::string linked = LinkedFolder(name.parts, name.parts.size() - 1);
+      if (!linked.empty()) {
+        RefuseLinked(raw, linked);
+        return;
+      }
+    }
     const std::string target = params_.dirNames ? full : base;
     const bool hasTime = (st.valid & ZIP_STAT_MTIME) != 0;
     struct stat existing {};
@@ -285,11 +356,16 @@ class Extraction {
 
     const zip_uint64_t size = (st.valid & ZIP_STAT_SIZE) ? st.size : 0;
     reporter_.Send(UNZ_ACTION_NEW_FILE, 0, size, raw);
-    mode_t mode = (storedMode & 0777) != 0 ? (storedMode & 0777) : (0666 & ~umask_);
+    if (reporter_.StopRequested()) return;
+    const mode_t mode = ((storedMode & 0777) != 0 ? (storedMode & 0777) : 0666) & ~umask_;
     if (WriteFile(za, index, target, size, mode, hasTime ? st.mtime : 0)) {
       ++written_;
       if (params_.verbose) reporter_.Message(kNote, "  inflating: " + target);
     }
+  }
+
+  void RefuseLinked(const std::string& raw, const std::string& linked) {
+    reporter_.Message(kRefused, "Refused " + raw + ": " + linked + " is a link in the installation folder");
   }
 
   bool WriteFile(zip_t* za, zip_uint64_t index, const std::string& target, zip_uint64_t size, mode_t mode,
@@ -309,12 +385,20 @@ class Extraction {
       std::vector<char> block(static_cast<size_t>(kBlockSize));
       zip_uint64_t total = 0;
       for (;;) {
-        const zip_int64_t n = zip_fread(zf, block.data(), static_cast<zip_uint64_t>(kBlockSize));
+        // The declared size is a ceiling: one byte more than what is left
+        // is asked for, so data that runs on is caught before any of it is
+        // written.
+        const zip_uint64_t wanted = std::min(static_cast<zip_uint64_t>(kBlockSize), size - total + 1);
+        const zip_int64_t n = zip_fread(zf, block.data(), wanted);
         if (n < 0) {
           fault = zip_file_strerror(zf);
           break;
         }
         if (n == 0) break;
+        if (static_cast<zip_uint64_t>(n) > size - total) {
+          fault = "the stored data is longer than the file";
+          break;
+        }
         if (!WriteAll(fd, block.data(), static_cast<size_t>(n))) {
           fault = std::strerror(errno);
           faultCode = kWriteError;
