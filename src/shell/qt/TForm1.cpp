@@ -303,6 +303,7 @@ TForm1::TForm1(Game& game) : game_(game) {
 
   // Key preview: the window sees every key first, whichever control has focus.
   qApp->installEventFilter(this);
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, &TForm1::applicationStateChanged);
   layoutPanels();
   syncFromGame();
 }
@@ -438,14 +439,18 @@ void TForm1::changeEvent(QEvent* e) {
     const bool isMin = windowState() & Qt::WindowMinimized;
     if (isMin && !wasMin) game_.AppOnMinimize();
     if (!isMin && wasMin) game_.AppOnRestore();
-  } else if (e->type() == QEvent::ActivationChange) {
-    if (isActiveWindow()) {
-      if (game_.ShouldMaximize() && !(windowState() & Qt::WindowMaximized) && !(windowState() & Qt::WindowMinimized))
-        showMaximized();
-      game_.FormActivate();
-    } else if (!QApplication::activeWindow()) {
-      game_.FormDeactivate();
-    }
+  }
+}
+
+void TForm1::applicationStateChanged(Qt::ApplicationState state) {
+  // Only the application as a whole becoming active or inactive counts:
+  // closing one of the game's own boxes or windows changes neither.
+  if (state == Qt::ApplicationActive) {
+    if (game_.ShouldMaximize() && !(windowState() & Qt::WindowMaximized) && !(windowState() & Qt::WindowMinimized))
+      showMaximized();
+    game_.FormActivate();
+  } else {
+    game_.FormDeactivate();
   }
 }
 

@@ -45,6 +45,8 @@ class TForm1 : public QMainWindow {
   // Opens the help popup as the Help button does.
   void HelpBtnClick();
   void SkillBtnClick();
+  // The application became active (FormActivate) or inactive (FormDeactivate).
+  void applicationStateChanged(Qt::ApplicationState state);
 
   // Called on every button or menu command the core handles; set by the
   // subsystems when the game is put together.
