@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "shell/Game.h"
 
@@ -47,18 +46,15 @@ void Column(QImage& s, int y0, int y1, QRgb c) {
 }
 
 // The upper half of the ellipse bounded by (x0, y0) .. (x1, y1), between the
-// rays towards the box's top corners: a fish arch.
+// points where the rays from its centre through the box's top corners meet
+// it: a fish arch. Those rays cross the ellipse at 45 and 135 degrees of its
+// own (parametric) angle, whatever the box's shape, which is how the painter
+// reads arc angles.
 void Arch(QImage& s, int x0, int y0, int x1, int y1) {
   QPainter p(&s);
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(QPen(QColor(kRed), 2));
-  const QRectF box(x0, y0, x1 - x0, y1 - y0);
-  const QPointF c = box.center();
-  // Angles of the rays to the top-right and the top-left corner, measured
-  // counter-clockwise from three o'clock with y pointing up.
-  const double a0 = std::atan2(c.y() - y0, x1 - c.x()) * 180 / std::numbers::pi;
-  const double a1 = std::atan2(c.y() - y0, x0 - c.x()) * 180 / std::numbers::pi;
-  p.drawArc(box, static_cast<int>(std::lround(a0 * 16)), static_cast<int>(std::lround((a1 - a0) * 16)));
+  p.drawArc(QRectF(x0, y0, x1 - x0, y1 - y0), 45 * 16, 90 * 16);
 }
 
 void Digits(Game& g, QImage& s, int depth) {

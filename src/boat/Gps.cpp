@@ -80,8 +80,8 @@ void Arrived(Game& g) {
     g.view.throttlePos = 19;
   }
   const int n = std::clamp(gps.SelectedWpt, 1, kWaypointSlots);
-  g.Message(BoxKind::Plain, "You have reached WayPoint " + std::to_string(n) + "\r\r\"" +
-                                gps.Waypoints[static_cast<size_t>(n)].text + "\"");
+  g.PlayMessage(BoxKind::Plain, "You have reached WayPoint " + std::to_string(n) + "\r\r\"" +
+                                    gps.Waypoints[static_cast<size_t>(n)].text + "\"");
   gps.Arrow = -1;
   gps.PlotMode = true;
   GpsRedraw(g);

@@ -158,6 +158,7 @@ void GearBoxChange(Game& g) {
 
 void KeyDownTimerTimer(Game& g) {
   BoatState& b = g.boat;
+  g.UserInput();  // the key is still held
   if (b.ThrottleSetting >= 20 || !b.OutboardOn || g.view.gearPos == kGearNeutral) return;
   const bool reverse = g.view.gearPos == kGearReverse;
   if (b.ThrottleSetting < b.ThrottleLimit && (!reverse || b.ThrottleSetting < kReverseTopThrottle)) {

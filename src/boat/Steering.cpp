@@ -203,6 +203,9 @@ int FormKeyDown(Game& g, int key, int shift) {
   if (b.BoatStuck) {
     if (!BacksOff(g, key)) return 0;
     b.BoatStuck = false;
+    // The crash picture comes off before the boat backs away, so that the
+    // step's water test reads the lake and not the picture.
+    if (b.traffic.crash.valid) CrashTimerTimer(g);
   }
   for (int d : kKeyOrder) {
     if (key != g.DirectionKeys[static_cast<size_t>(d)]) continue;
@@ -222,6 +225,7 @@ int FormKeyDown(Game& g, int key, int shift) {
 
 void FormKeyUp(Game& g, int, int) {
   BoatState& b = g.boat;
+  g.UserInput();
   if (b.OutboardOn) {
     g.setTimer(TimerId::KeyDown, false);
     b.ThrottleSetting = 1;

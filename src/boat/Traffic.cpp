@@ -1,6 +1,8 @@
 #include "boat/Traffic.h"
 
+#include <QRect>
 #include <algorithm>
+#include <vector>
 
 #include "boat/Motors.h"
 #include "boat/Steering.h"
@@ -180,13 +182,15 @@ void Collide(Game& g) {
                          });
   if (hitJetSki) {
     if (speed > 5) {
-      g.Message(BoxKind::Plain,
-                "You have collided with a JETSKI!\rLuckily, there were no injuries. It costs\ryou $2500 to have the "
-                "JetSki repaired.");
+      g.PlayMessage(
+          BoxKind::Plain,
+          "You have collided with a JETSKI!\rLuckily, there were no injuries. It costs\ryou $2500 to have the "
+          "JetSki repaired.");
       b.DayExpenses += 2500;
     } else {
-      g.Message(BoxKind::Plain,
-                "You have crashed into a JETSKI!\rThere were no injuries, but the cost\rto repair the JetSki is $300.");
+      g.PlayMessage(
+          BoxKind::Plain,
+          "You have crashed into a JETSKI!\rThere were no injuries, but the cost\rto repair the JetSki is $300.");
       b.DayExpenses += 300;
     }
     g.lakeView.paintAll();
@@ -198,12 +202,13 @@ void Collide(Game& g) {
                         });
   if (hitCanoe) {
     if (speed > 5) {
-      g.Message(BoxKind::Plain,
-                "You have crunched a CANOE!\rFortunately, nobody was hurt. The\rcost to replace the canoe is $500.");
+      g.PlayMessage(
+          BoxKind::Plain,
+          "You have crunched a CANOE!\rFortunately, nobody was hurt. The\rcost to replace the canoe is $500.");
       b.DayExpenses += 500;
     } else {
-      g.Message(BoxKind::Plain,
-                "You have bumped into a CANOE!\rNobody was hurt, but it costs you\r$100 to repair the canoe.");
+      g.PlayMessage(BoxKind::Plain,
+                    "You have bumped into a CANOE!\rNobody was hurt, but it costs you\r$100 to repair the canoe.");
       b.DayExpenses += 100;
     }
     DrawBoat(g);
@@ -218,19 +223,78 @@ void Collide(Game& g) {
   ChargeTime(g, 60 * minutes);
 
   // The repaint takes the traffic off the surface; the crash picture stays
-  // until the crash timer puts the tiles back.
+  // until the crash timer puts the tiles back. The timer may have fired while
+  // a message was open: it runs again for the picture drawn now.
   g.lakeView.paintAll();
+  SavePatch(g.lakeView, t.crash, b.BoatX, b.BoatY, kCrashSize, kCrashSize);
   g.pictures.effects.draw(g.lakeView.surface(), b.BoatX, b.BoatY, crashFrame);
   DrawBoat(g);
   g.port.surfaceChanged(b.BoatX, b.BoatY, kCrashSize, kCrashSize);
+  g.setTimer(TimerId::Crash, true);
   g.Changed();
   if (b.BumpCount > kRescueBumps) Rescue(g);
 }
 
 void CrashTimerTimer(Game& g) {
-  RestorePatch(g.lakeView, g.boat.traffic.crash);
   g.setTimer(TimerId::Crash, false);
-  if (g.view.lakeVisible) DrawBoat(g);
+  TakeCrashPictureAway(g);
+}
+
+void TakeCrashPictureAway(Game& g) {
+  TrafficState& t = g.boat.traffic;
+  SavedPatch& crash = t.crash;
+  if (!crash.valid) return;
+  crash.valid = false;
+  LakeView& v = g.lakeView;
+  if (!g.view.lakeVisible) return;
+  // Scrolled since: every tile was repainted and the boat drawn again.
+  if (crash.leftCol != v.leftCol() || crash.topRow != v.topRow()) return;
+
+  // The cells under the picture, grown by every sprite that reaches into
+  // them: those are drawn again on clean tiles, with what lies under them
+  // saved anew (an old save may hold the picture or the boat).
+  struct Sprite {
+    Craft* craft;
+    const SpriteSet* set;
+    size_t frame;
+  };
+  std::vector<Sprite> sprites;
+  if (t.CanoesPlaced)
+    for (size_t i = 0; i < 2; ++i) sprites.push_back({&t.Canoes[i], &g.pictures.canoes, i});
+  if (t.JetSkisPlaced)
+    for (Craft& c : t.JetSkis) sprites.push_back({&c, &g.pictures.jetSkis, static_cast<size_t>(c.dir)});
+  auto spriteRect = [&](const Sprite& s) {
+    return QRect(ViewX(g, s.craft->x), ViewY(g, s.craft->y), s.set->frameW, s.set->frameH);
+  };
+  auto cellsOf = [&](QRect r) {
+    const int left = v.leftCol() * kTilePixels;
+    const int top = v.topRow() * kTilePixels;
+    auto cell = [](int p) { return p >= 0 ? p / kTilePixels : -((-p + kTilePixels - 1) / kTilePixels); };
+    const int c0 = cell(left + r.left()), c1 = cell(left + r.right());
+    const int r0 = cell(top + r.top()), r1 = cell(top + r.bottom());
+    return QRect(c0 * kTilePixels - left, r0 * kTilePixels - top, (c1 - c0 + 1) * kTilePixels,
+                 (r1 - r0 + 1) * kTilePixels);
+  };
+  const QRect boatRect(g.boat.BoatX, g.boat.BoatY, kBoatSize, kBoatSize);
+  QRect area = cellsOf(QRect(crash.x, crash.y, kCrashSize, kCrashSize));
+  std::vector<bool> redraw(sprites.size(), false);
+  bool boatIn = false;
+  for (bool grew = true; grew;) {
+    grew = false;
+    if (!boatIn && area.intersects(boatRect)) {
+      boatIn = grew = true;
+      area = area.united(cellsOf(boatRect));
+    }
+    for (size_t i = 0; i < sprites.size(); ++i)
+      if (!redraw[i] && area.intersects(spriteRect(sprites[i]))) {
+        redraw[i] = grew = true;
+        area = area.united(cellsOf(spriteRect(sprites[i])));
+      }
+  }
+  RepaintCellsUnder(g, area.x(), area.y(), area.width(), area.height());
+  for (size_t i = 0; i < sprites.size(); ++i)
+    if (redraw[i]) DrawCraft(g, *sprites[i].craft, *sprites[i].set, sprites[i].frame);
+  if (boatIn) SaveBoatBackgroundFromLake(g);
 }
 
 void Rescue(Game& g) {

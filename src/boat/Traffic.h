@@ -25,6 +25,9 @@ void Collide(Game& g);
 void Rescue(Game& g);
 // Takes the crash picture away again.
 void CrashTimerTimer(Game& g);
+// Paints the cells under the crash picture again from the lake's tiles, then
+// the traffic and the boat where they are now. Nothing when no picture shows.
+void TakeCrashPictureAway(Game& g);
 
 // The first cell of tile t around (c, r) within d cells, in the search order
 // of the rescue; cells outside the lake are never looked at.

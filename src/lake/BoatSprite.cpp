@@ -14,6 +14,11 @@ struct Offset {
 // Offsets of the bow and stern probes from the sprite's top-left, by heading.
 constexpr std::array<Offset, 8> kBowProbe{{{7, 1}, {14, 1}, {14, 7}, {14, 14}, {7, 14}, {1, 14}, {1, 7}, {1, 1}}};
 constexpr std::array<Offset, 8> kSternProbe{{{7, 13}, {3, 13}, {1, 7}, {3, 3}, {7, 1}, {13, 3}, {13, 7}, {13, 13}}};
+
+// The cell of an absolute lake pixel, also left of or above the lake.
+int CellOf(int pixel) {
+  return pixel >= 0 ? pixel / kTilePixels : -((-pixel + kTilePixels - 1) / kTilePixels);
+}
 }  // namespace
 
 bool BoatUnderBridge(const Game& g) {
@@ -41,6 +46,42 @@ void EraseBoat(Game& g) {
   p.drawImage(g.BoatRectX, g.BoatRectY, g.BoatBackground);
   p.end();
   g.port.surfaceChanged(g.BoatRectX, g.BoatRectY, kBoatSize, kBoatSize);
+}
+
+void SaveBoatBackgroundFromLake(Game& g) {
+  g.BoatRectX = g.boat.BoatX;
+  g.BoatRectY = g.boat.BoatY;
+  g.BoatBackground = LakeTilesUnder(g, g.BoatRectX, g.BoatRectY, kBoatSize, kBoatSize);
+  DrawBoat(g);
+}
+
+QImage LakeTilesUnder(const Game& g, int x, int y, int w, int h) {
+  QImage out(w, h, QImage::Format_RGB32);
+  out.fill(Qt::black);
+  const LakeView& v = g.lakeView;
+  QPainter p(&out);
+  const int left = v.leftCol() * kTilePixels;
+  const int top = v.topRow() * kTilePixels;
+  for (int col = CellOf(left + x); col * kTilePixels < left + x + w; ++col)
+    for (int row = CellOf(top + y); row * kTilePixels < top + y + h; ++row) {
+      const int tx = col * kTilePixels - left - x;
+      const int ty = row * kTilePixels - top - y;
+      if (!InLake(col, row)) continue;  // black, as the view paints it
+      const QImage& tile = g.pictures.TileBitmaps[g.lake.tile(col, row)];
+      if (tile.isNull())
+        p.fillRect(tx, ty, kTilePixels, kTilePixels, Qt::white);
+      else
+        p.drawImage(tx, ty, tile);
+    }
+  return out;
+}
+
+void RepaintCellsUnder(Game& g, int x, int y, int w, int h) {
+  LakeView& v = g.lakeView;
+  const int left = v.leftCol() * kTilePixels;
+  const int top = v.topRow() * kTilePixels;
+  for (int col = CellOf(left + x); col * kTilePixels < left + x + w; ++col)
+    for (int row = CellOf(top + y); row * kTilePixels < top + y + h; ++row) v.paintCell(col, row);
 }
 
 void RecomputeBoatProbes(Game& g) {

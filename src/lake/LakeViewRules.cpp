@@ -28,10 +28,13 @@ void LakeTopLeftChanged(Game& g) {
 void LakeViewResized(Game& g, int width, int height) {
   const int oldLeft = g.lakeView.leftCol();
   const int oldTop = g.lakeView.topRow();
+  const bool sameSize = g.lakeView.width() == std::max(width, 1) && g.lakeView.height() == std::max(height, 1);
   g.lakeView.setViewSize(width, height);
   if (!g.view.lakeVisible) return;
   if (g.lakeView.leftCol() != oldLeft || g.lakeView.topRow() != oldTop)
     LakeTopLeftChanged(g);  // a larger view pulled the first cell back
+  else if (sameSize)
+    DrawBoat(g);  // nothing was repainted: the boat and the pixels under it are as they were
   else
     SaveBoatBackground(g);
 }

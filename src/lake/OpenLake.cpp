@@ -1,6 +1,9 @@
 #include "lake/OpenLake.h"
 
+#include <array>
+
 #include "boat/DepthFinder.h"
+#include "boat/Gps.h"
 #include "boat/Motors.h"
 #include "lake/BoatSprite.h"
 #include "lake/Depths.h"
@@ -49,6 +52,38 @@ void OpenLake(Game& g) {
 
 namespace {
 
+// The lake the player had before an attempt to open another: its path and
+// its waypoints, which go back to it when the new one is refused, so that
+// quitting never writes one lake's waypoints over another's file.
+struct PreviousLake {
+  std::string path;
+  std::array<Waypoint, kWaypointSlots + 1> waypoints;
+  std::array<std::array<std::uint8_t, kScreenSize>, kScreenSize> markers;
+  int nextFree, selected;
+  bool available, dirty, loadFailed;
+
+  explicit PreviousLake(const Game& g)
+      : path(g.lake.LakeFilePath),
+        waypoints(g.boat.gps.Waypoints),
+        markers(g.boat.gps.Markers),
+        nextFree(g.boat.gps.NextFreeWpt),
+        selected(g.boat.gps.SelectedWpt),
+        available(g.boat.gps.WaypointsAvailable),
+        dirty(g.boat.gps.Dirty),
+        loadFailed(g.boat.gps.LoadFailed) {}
+  void restore(Game& g) const {
+    GpsState& gps = g.boat.gps;
+    g.lake.LakeFilePath = path;
+    gps.Waypoints = waypoints;
+    gps.Markers = markers;
+    gps.NextFreeWpt = nextFree;
+    gps.SelectedWpt = selected;
+    gps.WaypointsAvailable = available;
+    gps.Dirty = dirty;
+    gps.LoadFailed = loadFailed;
+  }
+};
+
 // A lake that cannot be played: controls off, the message, nothing more.
 void RefuseLake(Game& g) {
   g.EnableGameControls(false);
@@ -61,6 +96,13 @@ void RefuseLake(Game& g) {
 }  // namespace
 
 void OpenLake(Game& g, const std::string& path) {
+  // The waypoints of the lake played so far are kept before another opens.
+  SaveWaypointFile(g);
+  const PreviousLake previous(g);
+  auto refuse = [&] {
+    previous.restore(g);
+    RefuseLake(g);
+  };
   // Busy; the map closes, the title picture shows while the lake loads.
   g.port.setBusyCursor(true);
   if (g.port.windowVisible(WindowId::LakeMap)) g.port.hideWindow(WindowId::LakeMap);
@@ -78,7 +120,7 @@ void OpenLake(Game& g, const std::string& path) {
   if (UpperAscii(fileName).find(".SAV") != std::string::npos) {
     const bool loaded = g.lake.hooks.LoadGame && g.lake.hooks.LoadGame(g, path);
     if (!loaded) {
-      RefuseLake(g);
+      refuse();
       return;
     }
     BuildWaterColours(g);
@@ -90,12 +132,12 @@ void OpenLake(Game& g, const std::string& path) {
   // The lake file.
   g.lake.LakeFilePath = path;
   if (!LoadLakeFile(g, path)) {
-    RefuseLake(g);
+    refuse();
     return;
   }
   // A lake without its weigh-in flag cannot be played.
   if (!FindWeighInFlag(g)) {
-    RefuseLake(g);
+    refuse();
     return;
   }
   FindGasPumps(g);
@@ -105,7 +147,7 @@ void OpenLake(Game& g, const std::string& path) {
   const std::string depthPath = DepthFilePathFor(path);
   if (FileExists(depthPath)) {
     if (!ReadDepthFile(g, depthPath)) {
-      RefuseLake(g);
+      refuse();
       return;
     }
   } else {
@@ -123,7 +165,9 @@ void OpenLake(Game& g, const std::string& path) {
   g.view.lakeVisible = true;
   g.Changed();
   g.port.processEvents();
-  SaveBoatBackground(g);
+  // The window may have drawn the boat while it showed the view: the pixels
+  // under it come from the lake's tiles, so its first move leaves no copy.
+  SaveBoatBackgroundFromLake(g);
   // The player's day weights and the caption.
   if (g.lake.hooks.ResetDayWeights) g.lake.hooks.ResetDayWeights(g);
   g.view.caption = g.CaptionText();

@@ -77,7 +77,7 @@ std::string WeatherMessage(const WeatherRecord& w, int tournamentDay) {
 void ViewWeatherWaterConditions1Click(Game& g) {
   g.DialogUp = true;
   g.IdleSeconds = 0;
-  g.Message(BoxKind::Plain, WeatherMessage(g.lake.TodayWeather, g.tour.TournamentDay));
+  g.PlayMessage(BoxKind::Plain, WeatherMessage(g.lake.TodayWeather, g.tour.TournamentDay));
   g.DialogUp = false;
 }
 

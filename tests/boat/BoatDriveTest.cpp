@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTimer>
 #include <QToolButton>
 
 #include "boat/Gps.h"
@@ -129,7 +131,18 @@ TEST_F(BoatDrive, TheOutboardRunsAcrossTheLakeWithTheViewFollowing) {
     ASSERT_GE(b().BoatX, 0);
     ASSERT_LT(b().BoatX + 16, g().lakeView.width());
   }
+  // An unflagged release followed by a press at once is the keyboard's
+  // repeat: the throttle stays open. A real release lets it fall back.
+  const int open = b().ThrottleSetting;
+  ASSERT_GT(open, 1);
   release('D');
+  press('D');
+  EXPECT_GE(b().ThrottleSetting, open);
+  release('D');
+  EXPECT_GE(b().ThrottleSetting, open);
+  QEventLoop wait;
+  QTimer::singleShot(200, &wait, &QEventLoop::quit);
+  wait.exec();
   EXPECT_GT(lakeX() - x0, 20 * kTilePixels);
   EXPECT_GT(g().lakeView.leftCol(), left0);
   EXPECT_GE(scrolls, 1);

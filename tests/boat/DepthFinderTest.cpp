@@ -1,3 +1,6 @@
+#include <QDir>
+#include <cmath>
+
 #include "boat/BoatFixture.h"
 #include "boat/DepthFinder.h"
 
@@ -80,6 +83,43 @@ TEST_F(DepthFinder, FishShowOncePerCell) {
   fish();
   GraphStep(g);
   EXPECT_TRUE(anyRed());
+}
+
+TEST_F(DepthFinder, AFishIsAnArchOverTheUpperHalfOfItsEllipse) {
+  // 8 feet: 4 pixels a foot, bottom at 32. A fish 6 feet down: the ellipse
+  // bounded by (55, 22) and (63, 50), centre (59, 36), half-axes 4 and 14.
+  depth(8);
+  fish();
+  GraphStep(g);
+  auto redNear = [this](double x, double y) {
+    for (int dx = -1; dx <= 1; ++dx)
+      for (int dy = -1; dy <= 1; ++dy)
+        if (at(static_cast<int>(std::lround(x)) + dx, static_cast<int>(std::lround(y)) + dy) == 0xFFFF0000u)
+          return true;
+    return false;
+  };
+  // The ends, where the rays from the centre through (63, 22) and (55, 22)
+  // meet the ellipse, and the top of the arch.
+  const double r = std::sqrt(0.5);
+  EXPECT_TRUE(redNear(59 + 4 * r, 36 - 14 * r));
+  EXPECT_TRUE(redNear(59 - 4 * r, 36 - 14 * r));
+  EXPECT_TRUE(redNear(59, 22));
+  // Nothing of the lower half.
+  for (int x = 54; x < 64; ++x)
+    for (int y = 37; y < 52; ++y) EXPECT_NE(at(x, y), 0xFFFF0000u) << x << "," << y;
+
+  // A look at it: the screen four times its size, after a few more cells.
+  for (int i = 0; i < 12; ++i) GraphStep(g);
+  placeBoat(15, 12, 0);
+  depth(8);
+  FishSlot deep;
+  deep.Species = 1;
+  deep.Depth = 3;
+  g.lake.FishSlots.at(g.boat.BowCol, g.boat.BowRow)[0] = deep;
+  GraphStep(g);
+  const QString dir = QString(LWK_GAME_DIR) + "/../screenshots";
+  QDir().mkpath(dir);
+  EXPECT_TRUE(g.view.graphScreen.scaled(256, 256).save(dir + "/depth-finder-arches.png"));
 }
 
 TEST_F(DepthFinder, OffBlacksOutTheScreen) {

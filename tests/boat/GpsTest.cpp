@@ -75,9 +75,11 @@ TEST_F(Gps, GoToPointsTheArrowAndAnnouncesArrivalOnce) {
   g.boat.ThrottleSetting = 9;
   g.boat.BoatCol = 30;
   g.boat.BoatRow = 20;
+  g.setTimer(TimerId::Main, true);
   GpsRedraw(g);
   GpsRedraw(g);
   EXPECT_EQ(boxesWith("You have reached WayPoint 1\r\r\"Deep hump\""), 1);
+  EXPECT_TRUE(port.neverInterruptedWithTimer());
   EXPECT_TRUE(g.boat.gps.PlotMode);
   EXPECT_EQ(g.boat.gps.Arrow, -1);
   EXPECT_EQ(g.boat.ThrottleSetting, 1);

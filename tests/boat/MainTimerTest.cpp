@@ -90,6 +90,7 @@ TEST_F(MainTimer, TheMainBatteryStaysWithinItsGaugeAndDiesOnce) {
   EXPECT_FALSE(g.boat.DepthFinderOn || g.boat.GpsOn);
   EXPECT_TRUE(port.showed("Your Main Battery is dead.\rThe LCD Graph will not work."));
   EXPECT_TRUE(port.showed("Your Main Battery is dead.\rThe GPS will not work."));
+  EXPECT_TRUE(port.neverInterruptedWithTimer());
 }
 
 TEST_F(MainTimer, GaugesShowRoundedEnergyAndTheTachRunsEveryTick) {

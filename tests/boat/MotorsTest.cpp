@@ -23,10 +23,13 @@ TEST_F(Motors, RefuellingIsPricedFromTheFuelGaugeAtAnOrthogonalPump) {
     g.boat.FuelLevel = c.gauge;
     g.view.fuelGauge = c.gauge;
     placeBoat(c.col, c.row, 0);
+    g.setTimer(TimerId::Main, true);
     port.boxes.clear();
     GasUpBtnClick(g);
     ASSERT_EQ(port.boxes.size(), 1u);
+    EXPECT_TRUE(g.timerEnabled(TimerId::Main));
     if (*c.amount) {
+      EXPECT_FALSE(port.boxes[0].mainTimerRunning);
       EXPECT_EQ(port.boxes[0].text, std::string("\"Old Sarge\", the marina owner, inserts the\rgas nozzle into your "
                                                 "boat, and fills the tank.\r\rYou hand him $") +
                                         c.amount + " and you're ready to go.");
@@ -73,6 +76,7 @@ TEST_F(Motors, TheThrottleRampTopsOutAtTheLimitOrAtSixInReverse) {
 }
 
 TEST_F(Motors, AFullTankLastsAbout1250StepsAtFullThrottle) {
+  g.setTimer(TimerId::Main, true);
   g.boat.OutboardOn = true;
   g.boat.ThrottleSetting = 20;
   int steps = 0;
@@ -95,6 +99,7 @@ TEST_F(Motors, AFullTankLastsAbout1250StepsAtFullThrottle) {
   EXPECT_TRUE(port.showed(
       "Your trolling motor battery is\rdead. You will need to use the\routboard motor or the paddle to move\rthe "
       "boat."));
+  EXPECT_TRUE(port.neverInterruptedWithTimer());
 }
 
 TEST_F(Motors, TheOutboardWillNotStartOnAWeakBatteryOrAnEmptyTank) {

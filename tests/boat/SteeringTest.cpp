@@ -134,6 +134,7 @@ TEST_F(Steering, RefusedStepsTellWhyAndLeaveTheBoatWhereItIs) {
     EXPECT_EQ(port.boxes[0].text, c.message);
     EXPECT_EQ(lakeY(), y0);
     EXPECT_TRUE(g.timerEnabled(TimerId::Main));
+    EXPECT_FALSE(port.boxes[0].mainTimerRunning) << c.message;
   }
 }
 

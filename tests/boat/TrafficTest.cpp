@@ -14,6 +14,17 @@ struct Traffic : BoatLake {
     g.pictures.jetSkis.frameW = g.pictures.jetSkis.frameH = 18;
     g.pictures.jetSkis.frames.assign(4, Solid(18, 18, 0xFFFFFFFF));
     g.CanoesEnabled = g.JetSkisEnabled = true;
+    // Every timer in its start-up state (the crash timer runs from the start).
+    for (int i = 0; i < kTimerCount; ++i)
+      port.timerChanged(static_cast<TimerId>(i), g.timers[i].intervalMs, g.timers[i].enabled);
+  }
+  // Pixels of the crash picture left on the lake view.
+  int crashPixels() const {
+    int n = 0;
+    const QImage& s = g.lakeView.surface();
+    for (int y = 0; y < s.height(); ++y)
+      for (int x = 0; x < s.width(); ++x) n += s.pixel(x, y) == 0xFFFFFF00u;
+    return n;
   }
   // Puts craft i of a kind at a lake pixel, drawn there.
   void putJetSki(size_t i, int x, int y, int dir) {
@@ -113,6 +124,67 @@ TEST_F(Traffic, HittingTheShoreStrandsTheBoatUntilItBacksOff) {
   EXPECT_EQ(g.boat.BumpCount, 0);  // the bow is on open water again
 }
 
+TEST_F(Traffic, BackingOffAtOnceFreesTheBoatAndTheCrashPictureGoes) {
+  // Key repeats 30 ms apart: the player shifts to Reverse and backs off well
+  // before the crash timer is due.
+  setTile(14, 11, 150);
+  placeBoat(14, 12, 0, 8, 0);
+  OutBtnClick(g);
+  g.view.gearPos = 0;
+  for (int i = 0; i < 5 && !g.boat.BoatStuck; ++i) {
+    key('W');
+    port.advance(30);
+  }
+  ASSERT_TRUE(g.boat.BoatStuck);
+  EXPECT_GT(crashPixels(), 0);
+  const int left = g.tour.DayTimeLeft;
+  const int y0 = lakeY();
+  g.view.gearPos = 2;
+  for (int i = 0; i < 5; ++i) {
+    key('X');
+    port.advance(30);
+  }
+  EXPECT_FALSE(g.boat.BoatStuck);
+  EXPECT_EQ(g.boat.BumpCount, 0);
+  EXPECT_GT(lakeY(), y0);
+  EXPECT_EQ(g.tour.DayTimeLeft, left - 5 * 4);  // five steps, no more damage checks
+  EXPECT_EQ(crashPixels(), 0);
+  port.advance(500);
+  EXPECT_EQ(crashPixels(), 0);
+}
+
+TEST_F(Traffic, ACollisionMessageLeftOpenLeavesNoCrashPictureBehind) {
+  for (bool jetSki : {true, false}) {
+    SCOPED_TRACE(jetSki ? "jet ski" : "canoe");
+    auto& t = g.boat.traffic;
+    t = TrafficState{};
+    placeBoat(14, 12, 0);
+    g.boat.PaddleOn = true;
+    g.boat.BumpCount = 0;
+    t.JetSkisPlaced = t.CanoesPlaced = true;
+    t.JetSkis[0] = Craft{30 * 32, 30 * 32, 0, {}};
+    t.Canoes[1] = Craft{40 * 32, 31 * 32, 0, {}};
+    if (jetSki)
+      t.JetSkis[1] = Craft{14 * 32 + 2, 12 * 32 + 2, 0, {}};
+    else
+      t.Canoes[0] = Craft{14 * 32 + 2, 12 * 32 + 20, 0, {}};
+    g.setTimer(TimerId::Main, true);
+    port.boxes.clear();
+    port.onBox = [this](const TestPort::Box&) { port.advance(3000); };
+    Collide(g);
+    port.onBox = nullptr;
+    ASSERT_EQ(port.boxes.size(), 1u);
+    EXPECT_TRUE(port.neverInterruptedWithTimer());
+    EXPECT_TRUE(g.timerEnabled(TimerId::Main));
+    port.advance(300);
+    EXPECT_EQ(crashPixels(), 0);
+    // Open water where the picture was: backing off works.
+    key('X');
+    EXPECT_FALSE(g.boat.BoatStuck);
+    g.setTimer(TimerId::Main, false);
+  }
+}
+
 TEST_F(Traffic, WithTheTrollingMotorOnlyTheOppositeKeyBacksOff) {
   setTile(15, 12, 150);
   placeBoat(14, 12, 2, 16, 8);
@@ -196,6 +268,7 @@ TEST_F(Traffic, TheSeventhBumpInARowCallsTheLocalsToTheRescue) {
   }
   EXPECT_TRUE(port.boxes.empty());
   g.Random.script({0, 0, 3});  // kapow, the lucky-day message, heading 3
+  g.setTimer(TimerId::Main, true);
   key('W');
   EXPECT_TRUE(port.showed(
       "You're stuck pretty badly this time, but\rit's your lucky day!\r\rA couple of local fisherman come to your "
@@ -205,6 +278,7 @@ TEST_F(Traffic, TheSeventhBumpInARowCallsTheLocalsToTheRescue) {
   EXPECT_EQ(g.lake.tile(g.boat.BoatCol, g.boat.BoatRow), 0);
   EXPECT_EQ(g.boat.BoatHeading, 3);
   EXPECT_EQ(g.view.gearPos, 1);
+  EXPECT_TRUE(port.neverInterruptedWithTimer());
 }
 
 TEST_F(Traffic, FreeCellSearchesInItsOwnOrder) {

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include "lake/BoatSprite.h"
 #include "lake/LakeMap.h"
 #include "lake/OpenLake.h"
 #include "lake/qt/TLakeDraw.h"
@@ -94,6 +95,36 @@ TEST_F(LakeWindows, TheMapWindowShowsTheLakeWithItsMarks) {
   QKeyEvent key(QEvent::KeyPress, Qt::Key_D, Qt::NoModifier, "d");
   QApplication::sendEvent(&map, &key);
   EXPECT_TRUE(raised);
+  // A tool window of the main window: it stays in sight above it.
+  EXPECT_TRUE(map.isVisible());
+  EXPECT_EQ(map.windowType(), Qt::Tool);
+  EXPECT_EQ(map.parentWidget(), form.get());
+}
+
+TEST_F(LakeWindows, TheBoatsFirstBackgroundIsTheLakeAlone) {
+  // The application becomes active while a lake opens: the boat is drawn
+  // before the opening saves what lies under it.
+  for (const char* name : {"CedarFork", "GraniteLake", "Sawgrass"}) {
+    SCOPED_TRACE(name);
+    Game& g = *f.game;
+    const auto sync = f.port.onViewChanged;
+    bool posted = false;
+    f.port.onViewChanged = [&] {
+      sync();
+      if (g.view.lakeVisible && !posted) {
+        posted = true;
+        f.port.post([&g] { g.FormActivate(); });
+      }
+    };
+    open(std::string(name) + ".LAK");
+    f.port.onViewChanged = sync;
+    ASSERT_TRUE(g.view.lakeVisible);
+    const QImage lake = LakeTilesUnder(g, g.BoatRectX, g.BoatRectY, kBoatSize, kBoatSize);
+    EXPECT_EQ(g.BoatBackground.convertToFormat(QImage::Format_RGB32), lake);
+    // The boat leaves its spot: the spot shows the lake again.
+    EraseBoat(g);
+    EXPECT_EQ(g.lakeView.surface().copy(g.BoatRectX, g.BoatRectY, kBoatSize, kBoatSize), lake);
+  }
 }
 
 }  // namespace

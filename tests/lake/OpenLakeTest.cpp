@@ -4,8 +4,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "boat/Gps.h"
 #include "lake/LakeTestData.h"
 #include "lake/OpenLake.h"
+#include "shell/Files.h"
 #include "shell/Game.h"
 #include "support/TestPort.h"
 
@@ -114,6 +116,57 @@ TEST_F(OpenLakeFlow, UnplayableLakesAreRefusedCleanly) {
     EXPECT_TRUE(refused());
     EXPECT_EQ(port.texts().back(), kUnableToLoadLake);
   }
+}
+
+TEST_F(OpenLakeFlow, WaypointsStayWithTheirOwnLakeWhateverOpensNext) {
+  // Two lakes the player fished before, each with two waypoints on file.
+  GpsState other;
+  other.Waypoints[1] = Waypoint{3, 4, "Weed bed"};
+  other.Waypoints[2] = Waypoint{5, 6, "Creek mouth"};
+  const std::string otherBytes = EncodeWaypoints(other);
+  ASSERT_EQ(otherBytes.size(), 120u);
+  std::string badChecksum = testdata::LakeText(testdata::OpenLakeGrid());
+  badChecksum.replace(badChecksum.find("Test"), 4, "Best");
+  const struct {
+    const char* what;
+    std::string lake;
+    std::string depths;
+  } refusedLakes[] = {
+      {"refused on reading", badChecksum, ""},
+      {"refused after reading", testdata::LakeText(testdata::OpenLakeGrid()), std::string(200, '9')},
+  };
+  const std::string good = write("good.LAK", testdata::LakeText(testdata::OpenLakeGrid()));
+  OpenLake(game, good);
+  ASSERT_TRUE(game.view.lakeVisible);
+  GpsState& gps = game.boat.gps;
+  gps.Waypoints[1] = Waypoint{50, 50, "Flag"};
+  gps.NextFreeWpt = 2;
+  gps.Dirty = true;
+  int n = 0;
+  for (const auto& c : refusedLakes) {
+    SCOPED_TRACE(c.what);
+    const std::string base = "refused" + std::to_string(n++);
+    port.boxes.clear();
+    write(base + ".wpt", otherBytes);
+    if (!c.depths.empty()) write(base + ".dpt", c.depths);
+    OpenLake(game, write(base + ".LAK", c.lake));
+    ASSERT_TRUE(refused());
+    EXPECT_EQ(game.lake.LakeFilePath, good);
+    EXPECT_EQ(gps.Waypoints[1].text, "Flag");
+    EXPECT_EQ(gps.NextFreeWpt, 2);
+    SaveWaypointFile(game);  // as quitting does
+    EXPECT_EQ(ReadWholeFile(folder() + base + ".wpt"), otherBytes);
+    EXPECT_EQ(ReadWholeFile(folder() + "good.wpt"), EncodeWaypoints(gps));
+  }
+  // A new waypoint, then another lake in the same run: the first lake keeps it.
+  gps.Waypoints[2] = Waypoint{51, 50, "Point"};
+  gps.NextFreeWpt = 3;
+  gps.Dirty = true;
+  const std::string expected = EncodeWaypoints(gps);
+  OpenLake(game, write("second.LAK", testdata::LakeText(testdata::OpenLakeGrid())));
+  ASSERT_TRUE(game.view.lakeVisible);
+  EXPECT_EQ(ReadWholeFile(folder() + "good.wpt"), expected);
+  EXPECT_EQ(gps.NextFreeWpt, 1);  // the second lake has none yet
 }
 
 TEST_F(OpenLakeFlow, ADepthFileOfZerosIsTakenAsItStands) {

@@ -58,7 +58,11 @@ TEST(Weather, TheMessageTellsTheDaysConditions) {
   Game game(port);
   game.tour.TournamentDay = 1;
   game.lake.TodayWeather = WeatherRecord{72, 68, PartlyCloudy, 12, 5, Stained};
+  port.game = &game;
+  game.setTimer(TimerId::Main, true);
   ViewWeatherWaterConditions1Click(game);
+  EXPECT_TRUE(port.neverInterruptedWithTimer());
+  EXPECT_TRUE(game.timerEnabled(TimerId::Main));
   EXPECT_EQ(port.texts().back(),
             "Weather Forecast and Water Conditions for Day 2:\r\rPartly Cloudy\rAir Temperature : 72 degrees\rWind "
             "Speed : 12 mph.\rWind is from the South West\r\rWater Temperature : 68 degrees\rWater Clarity : "

@@ -19,6 +19,7 @@ bool TestPort::showed(const std::string& text) const {
 
 Answer TestPort::messageBox(BoxKind kind, const std::string& text, Buttons buttons) {
   boxes.push_back({kind, text, buttons, timerRunning(TimerId::Main)});
+  if (onBox) onBox(boxes.back());
   if (!answers.empty()) {
     Answer a = answers.front();
     answers.pop_front();

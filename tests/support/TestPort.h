@@ -49,6 +49,9 @@ class TestPort : public Port {
   std::deque<std::optional<std::string>> openFiles;
   std::deque<std::optional<std::string>> saveFiles;
   std::deque<ModalResult> modalResults;  // default: Ok
+  // Called while each box is open, before its answer is taken: a test lets
+  // time run here, as a player who leaves a message open.
+  std::function<void(const Box&)> onBox;
   // Called when a modal window is shown, before its result is taken.
   std::function<ModalResult(WindowId)> onModal;
   bool printerAvailable = true;

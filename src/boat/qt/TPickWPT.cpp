@@ -79,7 +79,7 @@ void TPickWPT::refill() {
 void TPickWPT::showEvent(QShowEvent* e) {
   setWindowTitle(QString::fromStdString(game_.boat.gps.PickCaption));
   refill();
-  WPTgrid_->setCurrentCell(0, 1);
+  // The row chosen last time stays chosen; the list starts from the top.
   WPTgrid_->scrollToTop();
   QDialog::showEvent(e);
 }

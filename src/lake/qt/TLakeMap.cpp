@@ -11,7 +11,9 @@
 
 namespace lwk {
 
-TLakeMap::TLakeMap(Game& game, QWidget* parent) : QWidget(parent, Qt::Window), game_(game) {
+// A tool window of the main window: it stays above it while the keys go
+// back to the main window to steer the boat.
+TLakeMap::TLakeMap(Game& game, QWidget* parent) : QWidget(parent, Qt::Tool), game_(game) {
   setObjectName("TLakeMap");
   setWindowTitle(QString::fromStdString(game_.lake.LakeMapCaption));
   resize(371, 342);

@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QStyleHints>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -24,6 +25,9 @@ constexpr int kTopPanelHeight = 49;
 constexpr int kBottomPanelHeight = 42;
 constexpr int kSidePanelWidth = 184;
 constexpr int kButtonSize = 36;
+// How long the focus may be away from every window of the game before the
+// game counts as inactive (a box closing hands the focus back within it).
+constexpr int kDeactivationDelayMs = 250;
 
 // A button picture: its bottom-left pixel (the button face) is see-through.
 QPixmap ButtonPicture(const QImage& img) {
@@ -303,6 +307,13 @@ TForm1::TForm1(Game& game) : game_(game) {
 
   // Key preview: the window sees every key first, whichever control has focus.
   qApp->installEventFilter(this);
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, &TForm1::applicationStateChanged);
+  heldRelease_.setSingleShot(true);
+  heldRelease_.setInterval(1000 / std::max(1, QGuiApplication::styleHints()->keyboardAutoRepeatRate()));
+  connect(&heldRelease_, &QTimer::timeout, this, &TForm1::releaseHeldKey);
+  deactivation_.setSingleShot(true);
+  deactivation_.setInterval(kDeactivationDelayMs);
+  connect(&deactivation_, &QTimer::timeout, this, &TForm1::applicationDeactivated);
   layoutPanels();
   syncFromGame();
 }
@@ -438,15 +449,33 @@ void TForm1::changeEvent(QEvent* e) {
     const bool isMin = windowState() & Qt::WindowMinimized;
     if (isMin && !wasMin) game_.AppOnMinimize();
     if (!isMin && wasMin) game_.AppOnRestore();
-  } else if (e->type() == QEvent::ActivationChange) {
-    if (isActiveWindow()) {
-      if (game_.ShouldMaximize() && !(windowState() & Qt::WindowMaximized) && !(windowState() & Qt::WindowMinimized))
-        showMaximized();
-      game_.FormActivate();
-    } else if (!QApplication::activeWindow()) {
-      game_.FormDeactivate();
-    }
   }
+}
+
+void TForm1::applicationStateChanged(Qt::ApplicationState state) {
+  // Only the application as a whole becoming active or inactive counts.
+  // When one of the game's own boxes or windows closes, the desktop passes
+  // the focus back through no window at all for a moment: the game counts as
+  // inactive only once no window of it has come back to the front.
+  if (state == Qt::ApplicationActive) {
+    if (deactivation_.isActive()) {
+      deactivation_.stop();  // the focus only moved between the game's windows
+      return;
+    }
+    if (appActive_) return;
+    appActive_ = true;
+    if (game_.ShouldMaximize() && !(windowState() & Qt::WindowMaximized) && !(windowState() & Qt::WindowMinimized))
+      showMaximized();
+    game_.FormActivate();
+  } else if (appActive_ && !deactivation_.isActive()) {
+    deactivation_.start();
+  }
+}
+
+void TForm1::applicationDeactivated() {
+  if (QGuiApplication::applicationState() == Qt::ApplicationActive) return;
+  appActive_ = false;
+  game_.FormDeactivate();
 }
 
 void TForm1::mousePressEvent(QMouseEvent* e) {
@@ -469,11 +498,26 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
   // Holding a key repeats presses only; a release comes when it is let go.
   if (type == QEvent::KeyRelease && k->isAutoRepeat()) return true;
   if (type == QEvent::KeyPress) {
+    if (heldRelease_.isActive()) {
+      heldRelease_.stop();
+      // The same key again at once: the keyboard's own repeat, not a release.
+      if (heldKey_ != key) FormKeyUp(game_, heldKey_, heldShift_);
+    }
     FormKeyDown(game_, key, shift);
   } else {
-    FormKeyUp(game_, key, shift);
+    // Under X11 the keyboard's repeat arrives as release and press pairs, and
+    // many of them come unflagged: a release is held back for one repeat
+    // interval, and a press of the same key within it cancels it.
+    if (heldRelease_.isActive() && heldKey_ != key) FormKeyUp(game_, heldKey_, heldShift_);
+    heldKey_ = key;
+    heldShift_ = shift;
+    heldRelease_.start();
   }
   return true;
+}
+
+void TForm1::releaseHeldKey() {
+  FormKeyUp(game_, heldKey_, heldShift_);
 }
 
 void TForm1::lakeSurfaceChanged(const QRect& r) {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QTimer>
 #include <map>
 #include <vector>
 
@@ -45,6 +46,12 @@ class TForm1 : public QMainWindow {
   // Opens the help popup as the Help button does.
   void HelpBtnClick();
   void SkillBtnClick();
+  // The application became active (FormActivate) or inactive (FormDeactivate).
+  void applicationStateChanged(Qt::ApplicationState state);
+  // No window of the game came back to the front: the game is inactive.
+  void applicationDeactivated();
+  // A key release held back for one repeat interval was a real one.
+  void releaseHeldKey();
 
   // Called on every button or menu command the core handles; set by the
   // subsystems when the game is put together.
@@ -97,6 +104,11 @@ class TForm1 : public QMainWindow {
   QAction* prefActions_[5] = {};
   QAction* levelActions_[4] = {};
   bool syncingSliders_ = false;
+  bool appActive_ = false;
+  QTimer deactivation_;
+  QTimer heldRelease_;
+  int heldKey_ = 0;
+  int heldShift_ = 0;
 };
 
 }  // namespace lwk

@@ -1,0 +1,139 @@
+// The real game on a real X server with a window manager: what only a
+// desktop shows (the application's activation, the keyboard's own repeat).
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <iostream>
+
+#include "boat/Motors.h"
+#include "lake/LakeTestData.h"
+#include "lake/OpenLake.h"
+#include "shell/Game.h"
+#include "shell/qt/GameApp.h"
+#include "shell/qt/TForm1.h"
+#include "support/GameFixture.h"
+
+namespace lwk {
+namespace {
+
+void RunFor(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+bool RunUntil(const std::function<bool()>& done, int ms) {
+  QElapsedTimer t;
+  t.start();
+  while (!done() && t.elapsed() < ms) RunFor(20);
+  return done();
+}
+
+struct X11Game : ::testing::Test {
+  QTemporaryDir dir;
+  std::unique_ptr<GameApp> app;
+  std::string lake;
+
+  void SetUp() override {
+    if (QGuiApplication::platformName() != "xcb")
+      GTEST_SKIP() << "needs an X server with a window manager (scripts/with-xvfb.sh)";
+    CopyGameData(dir.path().toStdString());
+    // Open water all over, the flag near the west shore: room for a long run east.
+    CellGrid<std::uint8_t> grid;
+    grid.fill(0);
+    grid.at(5, 100) = 255;
+    grid.at(5, 102) = 163;
+    lake = dir.path().toStdString() + "/Open.LAK";
+    testdata::WriteText(lake, testdata::LakeText(grid));
+    app = std::make_unique<GameApp>();
+    ASSERT_TRUE(app->start(dir.path()));
+    game().prefs.BackgroundSounds1 = game().prefs.BackgroundSoundsOn = false;
+    ASSERT_TRUE(RunUntil([] { return QGuiApplication::applicationState() == Qt::ApplicationActive; }, 5000));
+    RunFor(300);
+  }
+  void TearDown() override { app.reset(); }
+  Game& game() { return app->game(); }
+  TForm1& form() { return *app->mainWindow(); }
+
+  void openLake() {
+    // Its notes (no depth file yet) are answered as they come.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
+      if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    answer.start(200);
+    OpenLake(game(), lake);
+    answer.stop();
+    ASSERT_TRUE(game().view.lakeVisible);
+    // No traffic in the way of the boat.
+    game().boat.traffic.CanoesPlaced = game().boat.traffic.JetSkisPlaced = false;
+    RunFor(300);
+  }
+  // Shows a box of the game and closes it as the player would, after a while.
+  void showAndCloseABox() {
+    QTimer::singleShot(500, [] {
+      if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    game().Message(BoxKind::Plain, "A word from the game.");
+    RunFor(1000);  // the main window has the focus again
+  }
+};
+
+TEST_F(X11Game, ClosingOneOfTheGamesBoxesLeavesTheTimerAndTheWindowSizeAlone) {
+  openLake();
+  ASSERT_TRUE(game().timerEnabled(TimerId::Main));
+  // The clock stands still (as while a day changes): a box comes and goes.
+  game().setTimer(TimerId::Main, false);
+  showAndCloseABox();
+  EXPECT_FALSE(game().timerEnabled(TimerId::Main));
+
+  // The player's own window size survives a box with Full Screen At Start on.
+  game().prefs.FullScreenAtStart1 = true;
+  form().showNormal();
+  form().resize(900, 700);
+  RunFor(500);
+  ASSERT_FALSE(form().windowState() & Qt::WindowMaximized);
+  showAndCloseABox();
+  EXPECT_FALSE(form().windowState() & Qt::WindowMaximized);
+  EXPECT_EQ(QGuiApplication::applicationState(), Qt::ApplicationActive);
+}
+
+TEST_F(X11Game, HoldingForwardForFiveSecondsOpensTheThrottleFully) {
+  openLake();
+  Game& g = game();
+  OutBtnClick(g);
+  ASSERT_TRUE(g.boat.OutboardOn);
+  g.view.gearPos = 0;  // Forward
+  g.Changed();
+  form().activateWindow();
+  ASSERT_TRUE(RunUntil([this] { return form().isActiveWindow(); }, 3000));
+  int topThrottle = 0;
+  int topTach = 0;
+  QProcess::execute("xdotool", {"keydown", "d"});
+  QElapsedTimer held;
+  held.start();
+  while (held.elapsed() < 5000) {
+    RunFor(20);
+    topThrottle = std::max(topThrottle, g.boat.ThrottleSetting);
+    topTach = std::max(topTach, std::stoi(g.view.tach));
+  }
+  const int throttleAtRelease = g.boat.ThrottleSetting;
+  QProcess::execute("xdotool", {"keyup", "d"});
+  RunFor(500);
+  std::cout << "five-second hold: throttle " << throttleAtRelease << ", tachometer up to " << topTach << " RPM\n";
+  RecordProperty("tachometer", topTach);
+  EXPECT_EQ(throttleAtRelease, 20);
+  EXPECT_GT(topTach, 5000);
+  EXPECT_FALSE(g.boat.BoatStuck);
+  // Letting go idles the outboard again.
+  EXPECT_EQ(g.boat.ThrottleSetting, 1);
+}
+
+}  // namespace
+}  // namespace lwk
