@@ -166,8 +166,7 @@ TEST_F(TackleFlow, ABaitNeedsARodFirst) {
 }
 
 TEST_F(TackleFlow, ARodWithoutABaitOffersTheTackleboxWithTheClockStopped) {
-  const std::string question =
-      "The rod you selected has no bait attached.\r\rWould you like to select a bait for it?";
+  const std::string question = "The rod you selected has no bait attached.\r\rWould you like to select a bait for it?";
   g.setTimer(TimerId::Main, true);
   bool timerDuringDrawer = true;
   port.answers = {Answer::Ok};
