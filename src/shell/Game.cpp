@@ -6,6 +6,7 @@
 #include "boat/Motors.h"
 #include "boat/Steering.h"
 #include "boat/Traffic.h"
+#include "fishing/Tackle.h"
 #include "lake/BoatSprite.h"
 #include "shell/Files.h"
 
@@ -82,6 +83,7 @@ bool Game::StartUp(const std::string& gameFolder) {
   EnableGameControls(false);
   ResetGameState();
   LoadSettings();
+  FillRodList(*this);
 
   // Title music.
   if (prefs.BackgroundSounds1) port.playSound("theme.wav", SoundMode::Loop);
