@@ -37,10 +37,9 @@ struct Landing : ::testing::Test {
 TEST_F(Landing, LegalSizeIsNinetyHundredthsOfAPound) {
   LandFish(g(), 0, 0.89);
   LandFish(g(), 0, 0.90);
-  EXPECT_EQ(f.port.texts(),
-            (std::vector<std::string>{
-                "This fish is smaller than the legal size\rof 12 inches so it must be released.",
-                "You have landed the fish!\rIt's a 0.90 lb. Largemouth.\r\rAdding fish to Livewell."}));
+  EXPECT_EQ(f.port.texts(), (std::vector<std::string>{
+                                "This fish is smaller than the legal size\rof 12 inches so it must be released.",
+                                "You have landed the fish!\rIt's a 0.90 lb. Largemouth.\r\rAdding fish to Livewell."}));
   const DayStatistics& s = g().tour.stats;
   EXPECT_EQ(s.ShortFishCaught, 1);
   EXPECT_EQ(s.BassCaught, 2);
@@ -64,7 +63,8 @@ TEST_F(Landing, AFullLivewellCullsOnlyForAHeavierFish) {
 
   const int timeBefore = g().tour.DayTimeLeft;
   LandFish(g(), 2, 1.21);
-  EXPECT_EQ(f.port.texts().back(), "You have landed the fish!\rCulling smaller fish. Adding 1.21 lb. Spotted Bass\rto Livewell.");
+  EXPECT_EQ(f.port.texts().back(),
+            "You have landed the fish!\rCulling smaller fish. Adding 1.21 lb. Spotted Bass\rto Livewell.");
   EXPECT_EQ(weights(), (std::vector<double>{3.00, 2.50, 2.00, 1.50, 1.21}));
   EXPECT_EQ(g().tour.LiveWell[4].Species, 2);
   EXPECT_EQ(g().tour.LiveWellCount, 5);
@@ -81,10 +81,18 @@ TEST_F(Landing, EveryOtherSpeciesIsLetGo) {
     std::uint8_t code;
     std::vector<int> draws;  // the panfish's kind is drawn at landing
     const char* name;
-  } cases[] = {{3, {}, "Striped Bass"},      {4, {}, "White Bass"},         {5, {}, "Northern Pike"},
-               {6, {}, "Pickerel"},          {7, {}, "Drum"},               {8, {}, "Bowfin"},
-               {9, {}, "Walleye"},           {99, {0}, "Catfish"},          {99, {1, 0}, "Crappie"},
-               {99, {1, 1, 0}, "Rock Bass"}, {99, {1, 1, 1}, "Bluegill"},   {42, {}, ""}};
+  } cases[] = {{3, {}, "Striped Bass"},
+               {4, {}, "White Bass"},
+               {5, {}, "Northern Pike"},
+               {6, {}, "Pickerel"},
+               {7, {}, "Drum"},
+               {8, {}, "Bowfin"},
+               {9, {}, "Walleye"},
+               {99, {0}, "Catfish"},
+               {99, {1, 0}, "Crappie"},
+               {99, {1, 1, 0}, "Rock Bass"},
+               {99, {1, 1, 1}, "Bluegill"},
+               {42, {}, ""}};
   int n = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -233,12 +241,13 @@ TEST(LiveWellPictures, EachMissingPictureSaysSoAndStaysBlank) {
                            "SmSMl", "MedSMl", "BigSMl", "LWindOn", "LWindOff", "LWnormal", "LWrun"}) {
     if (std::string(name) == "SmLMr" || std::string(name) == "LWindOff" || std::string(name) == "LWrun") continue;
     const std::string file = std::string(name) + ".BMP";
-    ASSERT_TRUE(QFile::copy(QString::fromStdString(FindGameFile(LWK_GAME_DIR, file)),
-                            QString::fromStdString(f.path(file))));
+    ASSERT_TRUE(
+        QFile::copy(QString::fromStdString(FindGameFile(LWK_GAME_DIR, file)), QString::fromStdString(f.path(file))));
   }
   LoadLiveWellPictures(*f.game);
-  EXPECT_EQ(f.port.texts(), (std::vector<std::string>{"Unable to load file SMLMR.BMP", "Unable to load file LWINDOFF.BMP",
-                                                       "Unable to load file LWRUN.BMP"}));
+  EXPECT_EQ(f.port.texts(),
+            (std::vector<std::string>{"Unable to load file SMLMR.BMP", "Unable to load file LWINDOFF.BMP",
+                                      "Unable to load file LWRUN.BMP"}));
   EXPECT_EQ(f.port.boxes[0].kind, BoxKind::Error);
   ASSERT_EQ(f.game->pictures.fishPictures.frames.size(), 12u);
   EXPECT_FALSE(f.game->pictures.fishPictures.frames[1].isNull());

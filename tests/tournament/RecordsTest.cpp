@@ -68,10 +68,9 @@ TEST(RecordsFile, BytesMatchTheRecordLayouts) {
   BigFishTable fish;
   fish[0] = {"Zoë Ångström", "5/14/2024", "11.07", "Lake Ouachita", "Smallmouth"};
   fish[1] = {"€uro Bob", "1/2/03", "4.25", "Pine", "Spotted"};
-  const std::string fishBytes = FishRecordBytes("Zo\xEB \xC5ngstr\xF6m", "5/14/2024", "11.07", "Lake Ouachita",
-                                                "Smallmouth") +
-                                FishRecordBytes("\x80uro Bob", "1/2/03", "4.25", "Pine", "Spotted") +
-                                EmptyFishRecords(8);
+  const std::string fishBytes =
+      FishRecordBytes("Zo\xEB \xC5ngstr\xF6m", "5/14/2024", "11.07", "Lake Ouachita", "Smallmouth") +
+      FishRecordBytes("\x80uro Bob", "1/2/03", "4.25", "Pine", "Spotted") + EmptyFishRecords(8);
   EXPECT_EQ(EncodeBigFishRecords(fish), fishBytes);
   BigFishTable readFish;
   const DecodeResult rf = DecodeBigFishRecords(fishBytes, readFish);
@@ -98,9 +97,13 @@ TEST(RecordsFile, LongAndForeignTextIsCutWholeCharacters) {
   fish[0].Lake = "湖 Lake";
   fish[0].Weight = "123.456";
   const std::string bytes = EncodeBigFishRecords(fish);
-  EXPECT_EQ(bytes.substr(0, 21), "\x14" "Abcdefghijklmnopqrs\xE9");
+  EXPECT_EQ(bytes.substr(0, 21),
+            "\x14"
+            "Abcdefghijklmnopqrs\xE9");
   EXPECT_EQ(bytes.substr(38, 7), "\x06?\x20Lake");
-  EXPECT_EQ(bytes.substr(32, 6), "\x05" "123.4");
+  EXPECT_EQ(bytes.substr(32, 6),
+            "\x05"
+            "123.4");
   BigFishTable read;
   DecodeBigFishRecords(bytes, read);
   EXPECT_EQ(read[0].Angler, "Abcdefghijklmnopqrsé");
@@ -115,7 +118,8 @@ TEST(RecordsFile, ShortLongAndDamagedFiles) {
   DecodeResult r = DecodeBigFishRecords(three, t);
   EXPECT_EQ(r.records, 3u);
   EXPECT_TRUE(r.complete);
-  EXPECT_EQ(Weights(t), (std::vector<std::string>{"5.00", "6.00", "4.10", "0.0", "0.0", "0.0", "0.0", "0.0", "0.0", "0.0"}));
+  EXPECT_EQ(Weights(t),
+            (std::vector<std::string>{"5.00", "6.00", "4.10", "0.0", "0.0", "0.0", "0.0", "0.0", "0.0", "0.0"}));
 
   // A trailing partial record: the whole records before it are kept.
   t = {};
@@ -151,9 +155,18 @@ TEST(RecordsFile, WeightTexts) {
   const struct {
     const char* text;
     std::optional<double> value;
-  } cases[] = {{"4.25", 4.25}, {"0.0", 0.0},           {"11.07", 11.07},      {" 4.00 ", 4.0},
-               {"7", 7.0},     {"", std::nullopt},     {"abc", std::nullopt}, {"4,25", std::nullopt},
-               {"4.2x", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt}, {"1e3", std::nullopt}};
+  } cases[] = {{"4.25", 4.25},
+               {"0.0", 0.0},
+               {"11.07", 11.07},
+               {" 4.00 ", 4.0},
+               {"7", 7.0},
+               {"", std::nullopt},
+               {"abc", std::nullopt},
+               {"4,25", std::nullopt},
+               {"4.2x", std::nullopt},
+               {"nan", std::nullopt},
+               {"inf", std::nullopt},
+               {"1e3", std::nullopt}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(WeightValue(c.text), c.value);
@@ -165,14 +178,14 @@ TEST(RecordsFile, SortsHeaviestFirstAndLeavesNonNumbersInPlace) {
   const char* in[10] = {"4.10", "0.0", "9.50", "x", "5.25", "0.0", "12.01", "4.75", "", "6.00"};
   for (size_t i = 0; i < 10; ++i) t[i].Weight = in[i];
   SortBigFishRecords(t);
-  EXPECT_EQ(Weights(t), (std::vector<std::string>{"12.01", "9.50", "6.00", "x", "5.25", "4.75", "4.10", "0.0", "",
-                                                  "0.0"}));
+  EXPECT_EQ(Weights(t),
+            (std::vector<std::string>{"12.01", "9.50", "6.00", "x", "5.25", "4.75", "4.10", "0.0", "", "0.0"}));
   BigStringerTable s;
   const char* totals[10] = {"30.00", "45.50", "0.0", "bad", "52.10", "0.0", "0.0", "0.0", "0.0", "0.0"};
   for (size_t i = 0; i < 10; ++i) s[i].Weight = totals[i];
   SortBigStringerRecords(s);
-  EXPECT_EQ(Weights(s), (std::vector<std::string>{"52.10", "45.50", "30.00", "bad", "0.0", "0.0", "0.0", "0.0",
-                                                  "0.0", "0.0"}));
+  EXPECT_EQ(Weights(s),
+            (std::vector<std::string>{"52.10", "45.50", "30.00", "bad", "0.0", "0.0", "0.0", "0.0", "0.0", "0.0"}));
 }
 
 // A game whose folder holds the records files a test writes first.
@@ -263,7 +276,7 @@ TEST_F(Records, ADamagedFileKeepsItsWholeRecordsAndIsNotOverwritten) {
   write("BigStr.btp", totals);
   start();
   EXPECT_EQ(f.port.texts(), (std::vector<std::string>{"ERROR: Unable to read Big Fish file.",
-                                                       "ERROR: Unable to read Big Stringer file."}));
+                                                      "ERROR: Unable to read Big Stringer file."}));
   EXPECT_EQ(f.port.boxes[0].kind, BoxKind::Plain);
   EXPECT_FALSE(g().view.isEnabled(Ctl::ViewRecords1));
   EXPECT_EQ(g().tour.records.BigFishRecords[0].Angler, "A");
