@@ -6,8 +6,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
 
+#include "shell/qt/GameApp.h"
 #include "shell/qt/QtPort.h"
+#include "shell/qt/TForm1.h"
 #include "support/GameFixture.h"
 #include "support/MainWindowFixture.h"
 #include "tournament/Livewell.h"
@@ -145,6 +149,40 @@ TEST(RecordsPrintout, PrintsToAPdfPage) {
   QFile pdf(port.path);
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+TEST(GameAppWindows, TheLivewellButtonAndTheRecordsItemOpenTheRealWindows) {
+  QTemporaryDir dir;
+  CopyGameData(dir.path().toStdString());
+  GameApp app;
+  ASSERT_TRUE(app.start(dir.path()));
+  auto* livewell = qobject_cast<TLiveWell*>(app.port().window(WindowId::LiveWell));
+  auto* records = qobject_cast<TRecords*>(app.port().window(WindowId::Records));
+  ASSERT_TRUE(livewell && records);
+  Game& g = app.game();
+  g.tour.ClockRunning = true;
+  const int before = g.tour.DayTimeLeft;
+
+  bool shown = false;
+  QTimer::singleShot(0, livewell, [&] {
+    shown = livewell->isVisible();
+    livewell->aeratorBtn()->click();
+    livewell->accept();
+  });
+  app.mainWindow()->clickHandlers[Ctl::LWButt]();
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(g.tour.AeratorOn);
+  EXPECT_FALSE(g.timerEnabled(TimerId::LiveWell));
+  EXPECT_EQ(g.tour.DayTimeLeft, before - 60);
+
+  shown = false;
+  QTimer::singleShot(0, records, [&] {
+    shown = records->isVisible();
+    records->okBtn()->click();
+  });
+  app.mainWindow()->clickHandlers[Ctl::ViewRecords1]();
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(g.DialogUp);
 }
 
 }  // namespace
