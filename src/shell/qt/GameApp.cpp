@@ -15,6 +15,7 @@
 #include "shell/qt/QtPort.h"
 #include "shell/qt/TForm1.h"
 #include "shell/qt/TTopNote.h"
+#include "tournament/qt/TournamentControls.h"
 
 namespace lwk {
 
@@ -47,12 +48,19 @@ void GameApp::createWindows() {
     const char* name;
     const char* caption;
   } later[] = {
-      {WindowId::LakeMap, "TLakeMap", "Lake Map"}, {WindowId::LiveWell, "TLiveWell", "Livewell Control Center"},
-      {WindowId::WeighMe, "TWeighMe", "Weigh-In"}, {WindowId::ShowStan, "TShowStan", "Standings"},
-      {WindowId::Records, "TRecords", "Records"},  {WindowId::DQ, "TDQ", "Disqualified"}};
-  for (const auto& w : later) port_->registerWindow(w.id, PlaceholderWindow(main_, w.name, w.caption));
-  port_->registerWindow(WindowId::RodBox, new TRodBox(*game_, main_));
-  port_->registerWindow(WindowId::TBdrawer, new TTBdrawer(*game_, main_));
+      {WindowId::LakeMap, "TLakeMap", "Lake Map"},    {WindowId::LiveWell, "TLiveWell", "Livewell Control Center"},
+      {WindowId::RodBox, "TRodBox", "Rod Selection"}, {WindowId::TBdrawer, "TTBdrawer", "Tacklebox"},
+      {WindowId::WeighMe, "TWeighMe", "Weigh-In"},    {WindowId::ShowStan, "TShowStan", "Standings"},
+      {WindowId::Records, "TRecords", "Records"},     {WindowId::DQ, "TDQ", "Disqualified"}};
+  // Created hidden in this order and kept until the program ends.
+  for (const auto& w : later) {
+    QWidget* window = w.id == WindowId::LiveWell   ? CreateLiveWellWindow(*game_, *port_, main_)
+                      : w.id == WindowId::RodBox   ? new TRodBox(*game_, main_)
+                      : w.id == WindowId::TBdrawer ? new TTBdrawer(*game_, main_)
+                      : w.id == WindowId::Records  ? CreateRecordsWindow(*game_, main_)
+                                                   : PlaceholderWindow(main_, w.name, w.caption);
+    port_->registerWindow(w.id, window);
+  }
   port_->registerWindow(WindowId::TopNote, new TTopNote(main_));
   port_->registerWindow(WindowId::PickWPT, new TPickWPT(*game_, main_));
 }
@@ -61,6 +69,7 @@ void GameApp::wireControls() {
   WireBoatControls(*game_, *main_, *port_);
   WireLakeControls(*game_, *main_, *port_);
   WireTackleControls(*game_, *main_);
+  WireTournamentControls(*game_, *main_, *port_);
 }
 
 bool GameApp::start(const QString& gameFolder) {
