@@ -207,7 +207,7 @@ void QtPort::showTopNote(const std::string& caption, const std::string& text) {
 
 void QtPort::playSound(const std::string& name, SoundMode mode) {
   if (!game_) return;
-  const QString path = QString::fromStdString(FindGameFile(game_->GameFolder, name));
+  const QString path = QString::fromStdString(game_->GameFiles.find(name));
   if (!QFile::exists(path)) return;                     // a missing sound is silence
   if (QMediaDevices::audioOutputs().isEmpty()) return;  // so is a machine without sound
   sound_ = std::make_unique<QSoundEffect>();

@@ -234,7 +234,7 @@ TForm1::TForm1(Game& game) : game_(game) {
   image1_ = new QLabel(central_);
   image1_->setObjectName("Image1");
   image1_->setScaledContents(true);
-  const QImage title = LoadGamePicture(game_.GameFolder, "TITLE");
+  const QImage title = LoadGamePicture(game_.GameFiles, "TITLE");
   if (!title.isNull()) image1_->setPixmap(QPixmap::fromImage(title));
   lake_ = new TLakeDraw(game_, central_);
   lake_->setObjectName("Lake");
@@ -341,9 +341,13 @@ QToolButton* TForm1::toolButton(Ctl id, int x, const char* hint) {
   b->setIconSize(QSize(28, 28));
   b->setAutoRaise(false);
   b->setFocusPolicy(Qt::NoFocus);
-  // Buttons without a glyph pair wear their own toolbar picture.
-  const QImage icon = LoadGamePicture(game_.GameFolder, std::string("BTN_") + names.at(id));
-  if (!icon.isNull()) b->setIcon(ButtonPicture(icon));
+  // Buttons without a glyph pair wear their own toolbar picture; the others
+  // show their pair (syncFromGame).
+  const bool hasGlyphPair = id == Ctl::TrollBtn || id == Ctl::OutBtn || id == Ctl::PaddLeBtn || id == Ctl::LJButt;
+  if (!hasGlyphPair) {
+    const QImage icon = LoadGamePicture(game_.GameFiles, std::string("BTN_") + names.at(id));
+    if (!icon.isNull()) b->setIcon(ButtonPicture(icon));
+  }
   controls_[id] = b;
   setHint(b, hint);
   connect(b, &QToolButton::clicked, this, [this, id] { clicked(id); });
