@@ -14,6 +14,7 @@
 
 class QWidget;
 class QSoundEffect;
+class QPrinter;
 
 namespace lwk {
 
@@ -74,7 +75,13 @@ class QtPort : public QObject, public Port {
   std::unique_ptr<QSoundEffect> sound_;
   QElapsedTimer clock_;
   QWidget* helpWindow_ = nullptr;
+  std::string appTitle_ = "Lurewick";
 };
+
+// The printouts' resolution: their coordinates are device dots at 300 per inch.
+constexpr int kPrintDotsPerInch = 300;
+// The printer canvas over a printer (or PDF file) set up by the caller.
+std::unique_ptr<PrinterCanvas> MakePrinterCanvas(std::unique_ptr<QPrinter> printer);
 
 // Turns the game's stored "\r" line breaks into real ones.
 QString GameText(const std::string& text);

@@ -42,6 +42,11 @@ class TForm1 : public QMainWindow {
   QLabel* bottomLabel(int i) const { return botLabels_[static_cast<size_t>(i)]; }
   QLineEdit* bottomField(int i) const { return botFields_[static_cast<size_t>(i)]; }
 
+  // A point given from the main window's frame (its left and top edges, the
+  // title bar included) on the screen, and a popup menu opened there.
+  QPoint framePoint(int x, int y) const;
+  QAction* popupFromFrame(QMenu* menu, int x, int y);
+
   // Opens the help popup as the Help button does.
   void HelpBtnClick();
   void SkillBtnClick();
