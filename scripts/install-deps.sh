@@ -10,5 +10,9 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   qt6-base-dev qt6-multimedia-dev libqt6printsupport6 qt6-qpa-plugins \
   libsimpleini-dev libicu-dev libzip-dev \
   libgtest-dev googletest libbenchmark-dev \
-  zip unzip fonts-dejavu-core \
+  zip unzip fonts-dejavu-core locales \
   xvfb openbox xdotool >/dev/null
+# The tests check that numbers keep their "." under a German desktop locale.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

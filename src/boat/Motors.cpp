@@ -1,12 +1,11 @@
 #include "boat/Motors.h"
 
-#include <cstdio>
-
 #include "boat/DepthFinder.h"
 #include "boat/Gps.h"
 #include "boat/Steering.h"
 #include "lake/BoatSprite.h"
 #include "shell/Game.h"
+#include "shell/Numbers.h"
 #include "tournament/Clock.h"
 
 namespace lwk {
@@ -221,8 +220,7 @@ void GasUpBtnClick(Game& g) {
   }
   if (atPump) {
     const int price = (100 - g.view.fuelGauge) / 2;
-    char amount[32];
-    std::snprintf(amount, sizeof amount, "%.2f", static_cast<double>(price));
+    const std::string amount = FormatFixed(price, 2);
     g.PlayMessage(BoxKind::Plain, std::string("\"Old Sarge\", the marina owner, inserts the\rgas nozzle into your "
                                               "boat, and fills the tank.\r\rYou hand him $") +
                                       amount + " and you're ready to go.");

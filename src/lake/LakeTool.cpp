@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@
 namespace {
 
 using namespace lwk;
+
+constexpr size_t kChecksumDigits = 6;  // characters of line 6 the game compares
 
 int Usage() {
   std::fprintf(stderr,
@@ -44,6 +47,15 @@ bool BoatPlaceable(const CellGrid<std::uint8_t>& g, int c, int r) {
   return false;
 }
 
+// The game compares six characters of line 6: a sum that needs more hex
+// digits can never match, whatever line 6 says.
+std::optional<std::string> ChecksumTooLong(const LakeFileData& d) {
+  if (d.ComputedChecksum.size() <= kChecksumDigits) return std::nullopt;
+  return "the lake's checksum " + d.ComputedChecksum +
+         " needs more than six hexadecimal digits, but the game compares only the first six of line 6, so the "
+         "lake can never load: shorten lines 2 and 3";
+}
+
 int Check(const std::string& path) {
   std::vector<std::string> problems;  // the lake cannot be played
   std::vector<std::string> notes;     // it can, but the author should know
@@ -54,7 +66,9 @@ int Check(const std::string& path) {
   }
   const LakeFileData d = ParseLakeText(*text);
   problems = d.problems;
-  if (!d.checksumMatches())
+  if (auto tooLong = ChecksumTooLong(d))
+    problems.push_back(*tooLong);
+  else if (!d.checksumMatches())
     problems.push_back("line 6: the checksum \"" + d.LakeChecksum + "\" does not match the lake; it must begin with " +
                        d.ComputedChecksum + " (lwk-lake sign writes it)");
   if (!d.anySpecies()) problems.push_back("line 5: no species letter (L S P T H K E D B W, capitals only)");
@@ -120,6 +134,10 @@ int Sign(const std::string& path) {
   if (!d.problems.empty()) {
     for (const std::string& p : d.problems) std::printf("%s: %s\n", path.c_str(), p.c_str());
     std::printf("%s: not signed: mend the faults above first\n", path.c_str());
+    return 1;
+  }
+  if (auto tooLong = ChecksumTooLong(d)) {
+    std::printf("%s: not signed: %s\n", path.c_str(), tooLong->c_str());
     return 1;
   }
   const std::optional<std::string> signedText = SignLakeText(*text);

@@ -53,6 +53,31 @@ bool GameFileExists(const std::string& folder, const std::string& name) {
   return QFileInfo::exists(QString::fromStdString(FindGameFile(folder, name)));
 }
 
+namespace {
+std::string CaseKey(const QString& name) {
+  return name.toCaseFolded().toStdString();
+}
+}  // namespace
+
+FolderIndex::FolderIndex(const std::string& folder) : folder_(folder) {
+  if (!folder_.empty() && folder_.back() != '/') folder_ += '/';
+  const QStringList entries = QDir(QString::fromStdString(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System);
+  for (const QString& e : entries) {
+    names_.insert(e.toStdString());
+    byFoldedName_.emplace(CaseKey(e), e.toStdString());
+  }
+}
+
+std::string FolderIndex::find(const std::string& name) const {
+  if (names_.count(name)) return folder_ + name;
+  auto it = byFoldedName_.find(CaseKey(QString::fromStdString(name)));
+  return folder_ + (it == byFoldedName_.end() ? name : it->second);
+}
+
+bool FolderIndex::contains(const std::string& name) const {
+  return names_.count(name) > 0 || byFoldedName_.count(CaseKey(QString::fromStdString(name))) > 0;
+}
+
 std::string ReplaceExtension(const std::string& path, const std::string& newExt) {
   auto slash = path.find_last_of('/');
   auto dot = path.find_last_of('.');

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace lwk {
 
@@ -24,6 +26,26 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 // or folder + name when there is none.
 std::string FindGameFile(const std::string& folder, const std::string& name);
 bool GameFileExists(const std::string& folder, const std::string& name);
+
+// The files of one folder by name, ignoring case, from a single listing of
+// the folder: the game folder's pictures, sounds and help are looked up here
+// without reading the folder again for every name.
+class FolderIndex {
+ public:
+  FolderIndex() = default;
+  explicit FolderIndex(const std::string& folder);
+
+  // The full path of the file of that name (the one spelt exactly so when
+  // the folder holds several spellings), or folder + name when the folder
+  // held none when it was listed.
+  std::string find(const std::string& name) const;
+  bool contains(const std::string& name) const;
+
+ private:
+  std::string folder_;  // with a trailing separator
+  std::unordered_set<std::string> names_;
+  std::unordered_map<std::string, std::string> byFoldedName_;
+};
 
 // The path with its own extension replaced: "/home/j.doe/lakes/Pine.LAK"
 // becomes "/home/j.doe/lakes/Pine.bmp" (a dot in a folder name is not an

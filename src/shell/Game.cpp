@@ -37,6 +37,7 @@ bool Game::StartUp(const std::string& gameFolder) {
   // The game folder, the application title.
   GameFolder = gameFolder;
   if (GameFolder.empty() || GameFolder.back() != '/') GameFolder += '/';
+  GameFiles = FolderIndex(GameFolder);
   AppTitle = "Lurewick";
   port.setAppTitle(AppTitle);
 
@@ -69,7 +70,7 @@ bool Game::StartUp(const std::string& gameFolder) {
   lake.SpeciesPresent.fill(false);
 
   // Every picture, in the order the failure messages come in.
-  PictureLoadResult pics = LoadPictures(port, GameFolder, pictures);
+  PictureLoadResult pics = LoadPictures(port, GameFiles, pictures);
   if (pics.cancelled) return false;
   CanoesEnabled = pics.canoesEnabled;
   JetSkisEnabled = pics.jetSkisEnabled;

@@ -14,6 +14,7 @@
 #include "lake/LakeState.h"
 #include "lake/LakeView.h"
 #include "shell/Controls.h"
+#include "shell/Files.h"
 #include "shell/Pictures.h"
 #include "shell/Port.h"
 #include "shell/Random.h"
@@ -77,6 +78,8 @@ class Game {
 
   // Start-up state.
   std::string GameFolder;  // with a trailing separator
+  // The game folder's files by name in any case, listed once at start-up.
+  FolderIndex GameFiles;
   std::string SettingsFile;
   bool SettingsFileOk = true;
   int DisplayBitsPerPixel = 0;

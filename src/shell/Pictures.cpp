@@ -29,17 +29,29 @@ const QImage& Pictures::single(const std::string& name) const {
   return it == singles.end() ? empty : it->second;
 }
 
-QImage LoadGamePicture(const std::string& gameFolder, const std::string& name) {
-  QImage img(QString::fromStdString(FindGameFile(gameFolder, name + ".BMP")));
+namespace {
+QImage ReadPicture(const std::string& path) {
+  QImage img(QString::fromStdString(path));
   if (img.isNull()) return img;
   return img.convertToFormat(QImage::Format_RGB32);
+}
+}  // namespace
+
+QImage LoadGamePicture(const FolderIndex& gameFiles, const std::string& name) {
+  // A name the folder does not hold is not tried at all.
+  if (!gameFiles.contains(name + ".BMP")) return QImage();
+  return ReadPicture(gameFiles.find(name + ".BMP"));
+}
+
+QImage LoadGamePicture(const std::string& gameFolder, const std::string& name) {
+  return ReadPicture(FindGameFile(gameFolder, name + ".BMP"));
 }
 
 namespace {
 
 struct Loader {
   Port& port;
-  const std::string& folder;
+  const FolderIndex& folder;
 
   void error(const std::string& text) { port.messageBox(BoxKind::Error, text, Buttons::Ok); }
   void plain(const std::string& text) { port.messageBox(BoxKind::Plain, text, Buttons::Ok); }
@@ -99,9 +111,9 @@ struct Loader {
 
 }  // namespace
 
-PictureLoadResult LoadPictures(Port& port, const std::string& gameFolder, Pictures& p) {
+PictureLoadResult LoadPictures(Port& port, const FolderIndex& gameFiles, Pictures& p) {
   PictureLoadResult result;
-  Loader L{port, gameFolder};
+  Loader L{port, gameFiles};
 
   L.eachWithOwnMessage(p.effects, 32, 32, kBlack, {{"kapow", "KAPOW"}, {"wham", "WHAM"}, {"slam1", "SLAM1"}});
   L.eachWithOwnMessage(p.splashes, 16, 16, kBlack,

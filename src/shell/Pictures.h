@@ -11,6 +11,7 @@
 
 namespace lwk {
 
+class FolderIndex;
 class Port;
 
 // An image list of equally sized frames with one see-through colour.
@@ -58,10 +59,11 @@ struct PictureLoadResult {
 // Loads every picture in the start-up order, reporting each failure with its
 // own message through the port. A failed picture stays empty (a blank tile
 // for a tile); Cancel on a tile stops at once.
-PictureLoadResult LoadPictures(Port& port, const std::string& gameFolder, Pictures& out);
+PictureLoadResult LoadPictures(Port& port, const FolderIndex& gameFiles, Pictures& out);
 
 // Loads one BMP of the game folder by resource name (case-insensitive,
 // ".BMP" added); a null image when it is missing or unreadable.
+QImage LoadGamePicture(const FolderIndex& gameFiles, const std::string& name);
 QImage LoadGamePicture(const std::string& gameFolder, const std::string& name);
 
 }  // namespace lwk

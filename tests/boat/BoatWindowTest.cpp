@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPushButton>
 #include <QSlider>
 #include <QTableWidget>
@@ -11,6 +12,7 @@
 #include "shell/qt/QtPort.h"
 #include "shell/qt/TForm1.h"
 #include "support/MainWindowFixture.h"
+#include "support/TextFits.h"
 
 namespace lwk {
 namespace {
@@ -46,7 +48,7 @@ TEST_F(BoatWindow, ThePropulsionControlsDriveTheBoat) {
   static_cast<QPushButton*>(form->control(Ctl::GPSpwr))->click();
   EXPECT_TRUE(g().boat.GpsOn);
   EXPECT_TRUE(form->control(Ctl::SetWpt)->isEnabled());
-  EXPECT_EQ(form->control(Ctl::GPSpwr)->styleSheet(), "color: red;");
+  EXPECT_EQ(form->control(Ctl::GPSpwr)->styleSheet(), "QPushButton:enabled { color: red; }");
   static_cast<QPushButton*>(form->control(Ctl::GraphOn))->click();
   EXPECT_TRUE(g().boat.DepthFinderOn);
 }
@@ -77,6 +79,16 @@ TEST_F(BoatWindow, ThePickerListsErasesAndRenamesWaypoints) {
   pick.findChild<QPushButton*>("OkBtn")->click();
   EXPECT_EQ(pick.result(), QDialog::Accepted);
   EXPECT_EQ(g().boat.gps.SelectedWpt, 3);
+}
+
+TEST_F(BoatWindow, ThePickerShowsItsHeadersWhole) {
+  TPickWPT pick(g(), form.get());
+  pick.show();
+  QApplication::processEvents();
+  EXPECT_EQ(CutOffTexts(&pick), QStringList());
+  // Both columns fit the grid side by side: no sideways scrolling.
+  QTableWidget* grid = pick.grid();
+  EXPECT_LE(grid->horizontalHeader()->length(), grid->viewport()->width());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "boat/DepthFinder.h"
 #include "boat/Gps.h"
 #include "boat/Motors.h"
+#include "support/GermanLocale.h"
 
 namespace lwk {
 namespace {
@@ -41,6 +42,17 @@ TEST_F(Motors, RefuellingIsPricedFromTheFuelGaugeAtAnOrthogonalPump) {
     EXPECT_DOUBLE_EQ(g.boat.DayExpenses, c.expenses);
     EXPECT_FALSE(g.DialogUp);
   }
+}
+
+TEST_F(Motors, TheRefuellingPriceKeepsItsPointUnderAGermanLocale) {
+  GermanLocale german;
+  if (!german.active()) GTEST_SKIP() << GermanLocale::kSkipReason;
+  g.lake.GasPumps[0] = {15, 12};
+  g.view.fuelGauge = 37;
+  placeBoat(14, 12, 0);
+  GasUpBtnClick(g);
+  ASSERT_EQ(port.boxes.size(), 1u);
+  EXPECT_NE(port.boxes[0].text.find("You hand him $31.00 and"), std::string::npos) << port.boxes[0].text;
 }
 
 TEST_F(Motors, TheThrottleRampTopsOutAtTheLimitOrAtSixInReverse) {

@@ -64,5 +64,21 @@ TEST_F(LakeToolCommands, SignAndGenerateWriteLakesThatLoad) {
   EXPECT_EQ(LakeTool({"check", path("missing.LAK")}).code, 1);
 }
 
+TEST_F(LakeToolCommands, ALakeWhoseSumOutgrowsSixHexDigitsIsNeitherSignedNorPassed) {
+  // 200000 letters z on line 2 add 24 400 000: the sum needs seven hex digits.
+  const std::string text = FormatLakeText("Long Lake", std::string(200000, 'z'), "", 30, "L", testdata::OpenLakeGrid());
+  testdata::WriteText(path("long.LAK").toStdString(), text);
+  ToolRun r = LakeTool({"sign", path("long.LAK")});
+  EXPECT_EQ(r.code, 1) << r.out;
+  EXPECT_NE(r.out.find("not signed"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("more than six hexadecimal digits"), std::string::npos) << r.out;
+  EXPECT_EQ(ReadWholeFile(path("long.LAK").toStdString()), text);  // left as it was
+
+  r = LakeTool({"check", path("long.LAK")});
+  EXPECT_EQ(r.code, 1) << r.out;
+  EXPECT_NE(r.out.find("more than six hexadecimal digits"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("does not match"), std::string::npos) << r.out;  // one reason, the real one
+}
+
 }  // namespace
 }  // namespace lwk

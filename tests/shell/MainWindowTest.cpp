@@ -4,10 +4,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include "shell/qt/TForm1.h"
 #include "support/MainWindowFixture.h"
+#include "support/TextFits.h"
 
 namespace lwk {
 namespace {
@@ -106,6 +110,132 @@ TEST_F(MainWindow, F1OpensHelpAtTheContents) {
   QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
   QApplication::sendEvent(form.get(), &press);
   EXPECT_EQ(f.port.helpContexts, std::vector<int>{1});
+}
+
+TEST_F(MainWindow, TheGpsAndGraphButtonsHaveTheirHints) {
+  const struct {
+    Ctl id;
+    const char* hint;
+  } buttons[] = {{Ctl::GPSpwr, "GPS On/Off"},       {Ctl::PlotGPS, "Set GPS To Plot Mode"},
+                 {Ctl::SetWpt, "Set New WayPoint"}, {Ctl::GoToWpt, "Go To A WayPoint"},
+                 {Ctl::GraphOn, "Turn On Graph"},   {Ctl::GraphOff, "Turn Off Graph"}};
+  for (const auto& b : buttons) EXPECT_EQ(form->control(b.id)->toolTip(), b.hint);
+  f.game->ShowButtonHints1Click();
+  EXPECT_TRUE(form->control(Ctl::GraphOn)->toolTip().isEmpty());
+}
+
+TEST_F(MainWindow, TheGaugesAreLimeOnTheirColoursAndTheBatteriesLieUnderTheirLabels) {
+  const struct {
+    const char* name;
+    Qt::Orientation orientation;
+    const char* back;
+  } gauges[] = {{"Fuel", Qt::Vertical, "red"},
+                {"TrollingBattery", Qt::Horizontal, "fuchsia"},
+                {"MainBattery", Qt::Horizontal, "yellow"}};
+  for (const auto& g : gauges) {
+    auto* bar = form->findChild<QProgressBar*>(g.name);
+    ASSERT_NE(bar, nullptr) << g.name;
+    EXPECT_EQ(bar->orientation(), g.orientation) << g.name;
+    EXPECT_FALSE(bar->isTextVisible()) << g.name;
+    // Half full: the lime chunk on the gauge's own colour, both seen on screen.
+    bar->setValue(50);
+    const QImage shot = bar->grab().toImage();
+    const QPoint filled = g.orientation == Qt::Vertical ? QPoint(bar->width() / 2, bar->height() * 3 / 4)
+                                                        : QPoint(bar->width() / 4, bar->height() / 2);
+    const QPoint empty = g.orientation == Qt::Vertical ? QPoint(bar->width() / 2, bar->height() / 4)
+                                                       : QPoint(bar->width() * 3 / 4, bar->height() / 2);
+    EXPECT_EQ(QColor(shot.pixel(filled)), QColor("lime")) << g.name;
+    EXPECT_EQ(QColor(shot.pixel(empty)), QColor(g.back)) << g.name;
+  }
+  // Each battery sits under its label, both under "Batteries".
+  auto labelAt = [this](const char* text) {
+    for (auto* l : form->findChildren<QLabel*>())
+      if (l->text() == text) return l;
+    return static_cast<QLabel*>(nullptr);
+  };
+  QLabel* batteries = labelAt("Batteries");
+  QLabel* troll = labelAt("Trolling Motor");
+  QLabel* main = labelAt("Main");
+  ASSERT_TRUE(batteries && troll && main);
+  auto* trollBar = form->findChild<QProgressBar*>("TrollingBattery");
+  auto* mainBar = form->findChild<QProgressBar*>("MainBattery");
+  EXPECT_LT(batteries->geometry().bottom(), troll->y());
+  EXPECT_LE(troll->geometry().bottom(), trollBar->y());
+  EXPECT_LT(trollBar->geometry().bottom(), main->y());
+  EXPECT_LE(main->geometry().bottom(), mainBar->y());
+}
+
+TEST_F(MainWindow, TheDepthFinderGraphSitsInALoweredBevel) {
+  auto* graph = form->findChild<QLabel*>("Graph");
+  ASSERT_NE(graph, nullptr);
+  auto* bevel = qobject_cast<QFrame*>(graph->parentWidget());
+  ASSERT_NE(bevel, nullptr);
+  EXPECT_EQ(bevel->frameShadow(), QFrame::Sunken);
+  EXPECT_EQ(bevel->lineWidth(), 3);
+  EXPECT_EQ(graph->size(), QSize(64, 64));
+  EXPECT_TRUE(bevel->contentsRect().contains(graph->geometry()));
+}
+
+// The pure black of enabled text: a disabled caption is greyed and has none.
+int BlackPixels(QWidget* w) {
+  const QImage img = w->grab().toImage();
+  int n = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) n += (img.pixel(x, y) & 0xFFFFFF) == 0;
+  return n;
+}
+
+TEST_F(MainWindow, TheGpsPowerButtonGreysOutWithTheGameControlsUntilALakeIsOpen) {
+  QWidget* pwr = form->control(Ctl::GPSpwr);
+  EXPECT_FALSE(pwr->isEnabled());
+  EXPECT_EQ(BlackPixels(pwr), 0) << "a disabled PWR must look disabled";
+  f.game->EnableGameControls(true);
+  EXPECT_TRUE(pwr->isEnabled());
+  EXPECT_GT(BlackPixels(pwr), 0);
+  // Switched on, its caption is red.
+  f.game->view.gpsPwrOn = true;
+  form->syncFromGame();
+  const QImage on = pwr->grab().toImage();
+  bool red = false;
+  for (int y = 0; y < on.height() && !red; ++y)
+    for (int x = 0; x < on.width() && !red; ++x)
+      red = QColor(on.pixel(x, y)).red() > 200 && qGreen(on.pixel(x, y)) < 60;
+  EXPECT_TRUE(red);
+}
+
+TEST_F(MainWindow, PopupMenusOpenAtTheirPointFromTheWindowsFrame) {
+  // Near the screen's corner, so that no menu is pushed back onto the screen.
+  form->move(10, 20);
+  QApplication::processEvents();
+
+  // Where each menu showed, taken while it is open.
+  QPoint shownAt;
+  auto takeAndClose = [&shownAt](QMenu* menu) {
+    QTimer::singleShot(0, menu, [menu, &shownAt] {
+      shownAt = menu->pos();
+      menu->close();
+    });
+  };
+  const QPoint frame = form->frameGeometry().topLeft();
+  QWidget* help = form->control(Ctl::HelpBtn);
+  takeAndClose(form->helpPop());
+  form->HelpBtnClick();
+  EXPECT_EQ(shownAt, frame + QPoint(help->x() - 80, help->y() + 60));
+  QWidget* skill = form->control(Ctl::SkillBtn);
+  takeAndClose(form->prefMenu());
+  form->SkillBtnClick();
+  EXPECT_EQ(shownAt, frame + QPoint(skill->x(), skill->y() + 60));
+  EXPECT_FALSE(f.game->DialogUp);
+  // The frame's corner lies outside the client area's.
+  EXPECT_NE(frame, form->mapToGlobal(QPoint(0, 0)));
+}
+
+TEST_F(MainWindow, NoTextIsCutOff) {
+  for (int width : {640, 1024}) {
+    form->resize(width, 480);
+    QApplication::processEvents();
+    EXPECT_EQ(CutOffTexts(form.get()), QStringList()) << width;
+  }
 }
 
 TEST_F(MainWindow, ScreenshotOfTheWindowWithoutALake) {

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -181,10 +182,6 @@ TEST(GameData, EverySoundIsAShortUnclipped16BitPcmWav) {
     EXPECT_EQ(wav->bits, 16) << name;
     ASSERT_GT(wav->rate, 0) << name;
     ASSERT_FALSE(wav->samples.empty()) << name;
-    int peak = 0;
-    for (std::int16_t s : wav->samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
-    EXPECT_LT(peak, 32000) << name << " clips";
-    EXPECT_GT(peak, 8000) << name << " is nearly silent";
     const double seconds = static_cast<double>(wav->samples.size()) / wav->rate;
     if (std::string(name) == "theme.wav") {
       EXPECT_GE(seconds, 20.0);
@@ -193,6 +190,39 @@ TEST(GameData, EverySoundIsAShortUnclipped16BitPcmWav) {
       EXPECT_LE(seconds, 6.0) << name;
     }
   }
+}
+
+// Loudness as the player hears it side by side: the RMS of the whole file.
+TEST(GameData, EveryEffectIsAboutAsLoudAsTheOthersAndTheThemeSitsUnderThem) {
+  constexpr double kPeakCeilingDb = -1.0;
+  std::map<std::string, double> rmsDb;
+  for (const char* name : kSounds) {
+    const auto wav = ReadWav(FindGameFile(GameFolder(), name));
+    ASSERT_TRUE(wav.has_value() && !wav->samples.empty()) << name;
+    double sum = 0;
+    int peak = 0;
+    for (std::int16_t s : wav->samples) {
+      sum += static_cast<double>(s) * s;
+      peak = std::max(peak, std::abs(static_cast<int>(s)));
+    }
+    const double rms = std::sqrt(sum / static_cast<double>(wav->samples.size())) / 32768.0;
+    rmsDb[name] = 20 * std::log10(std::max(rms, 1e-9));
+    EXPECT_LE(20 * std::log10(peak / 32768.0), kPeakCeilingDb + 0.05) << name << " peaks above -1 dBFS";
+  }
+  const double theme = rmsDb["theme.wav"];
+  double loudest = -100, quietest = 0, effectSum = 0;
+  for (const auto& [name, db] : rmsDb) {
+    if (name == "theme.wav") continue;
+    EXPECT_GE(db, -20.0) << name << " is too quiet beside the other effects";
+    EXPECT_LE(db, -14.0) << name << " is too loud beside the other effects";
+    loudest = std::max(loudest, db);
+    quietest = std::min(quietest, db);
+    effectSum += db;
+  }
+  EXPECT_LE(loudest - quietest, 6.0);
+  const double effectMean = effectSum / static_cast<double>(rmsDb.size() - 1);
+  EXPECT_LT(theme, effectMean - 1.0) << "the theme should sit a little under the effects";
+  EXPECT_GT(theme, effectMean - 6.0) << "the theme should still be heard";
 }
 
 struct Topic {

@@ -270,21 +270,63 @@ Buf SplashNoise(double seconds, double cutoff, Rng& rng) {
   return b;
 }
 
-// Scales to a peak of -1 dBFS, fades the ends against clicks and quantizes.
-std::vector<std::int16_t> Finish(Buf b, bool fadeEnds = true) {
+// Loudness. Every effect is brought to one RMS level, so a siren is no louder
+// than a splash; the looping theme sits a little under the effects. No peak
+// goes above -1 dBFS: a sound whose few loud peaks would pass it (a pluck's
+// attack, a splash's crack) has them rounded off by a soft limiter, by at
+// most kMostLimitingDb; a sound needing more than that stays a little quieter.
+constexpr double kEffectRmsDb = -16.0;
+constexpr double kThemeRmsDb = -18.5;
+constexpr double kPeakCeiling = 0.89;  // -1 dBFS
+constexpr double kLimiterKnee = 0.6;   // samples below this pass untouched
+constexpr double kMostLimitingDb = 3.0;
+
+double DbToGain(double db) {
+  return std::pow(10.0, db / 20.0);
+}
+
+double Limit(double v) {
+  const double a = std::fabs(v);
+  if (a <= kLimiterKnee) return v;
+  const double room = kPeakCeiling - kLimiterKnee;
+  return std::copysign(kLimiterKnee + room * std::tanh((a - kLimiterKnee) / room), v);
+}
+
+double LimitedRms(const Buf& b, double gain) {
+  double sum = 0;
+  for (float s : b) {
+    const double v = Limit(s * gain);
+    sum += v * v;
+  }
+  return b.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(b.size()));
+}
+
+// Fades the ends against clicks, brings the sound to its RMS level with the
+// peaks held under -1 dBFS, and quantizes.
+std::vector<std::int16_t> Finish(Buf b, double rmsDb, bool fadeEnds = true) {
+  const std::size_t fade = fadeEnds ? static_cast<std::size_t>(Len(0.004)) : 0;
+  for (std::size_t i = 0; i < fade && i < b.size(); ++i) {
+    const float k = static_cast<float>(i) / static_cast<float>(fade);
+    b[i] *= k;
+    b[b.size() - 1 - i] *= k;
+  }
   float peak = 0;
   for (float s : b) peak = std::max(peak, std::fabs(s));
-  const double gain = peak > 0 ? 0.89 / peak : 0.0;
-  std::vector<std::int16_t> out(b.size());
-  const std::size_t fade = fadeEnds ? static_cast<std::size_t>(Len(0.004)) : 0;
-  for (std::size_t i = 0; i < b.size(); ++i) {
-    double v = b[i] * gain;
-    if (fade) {
-      if (i < fade) v *= static_cast<double>(i) / fade;
-      if (b.size() - 1 - i < fade) v *= static_cast<double>(b.size() - 1 - i) / fade;
+  double gain = 0;
+  if (peak > 0) {
+    const double mostGain = kPeakCeiling / peak * DbToGain(kMostLimitingDb);
+    gain = mostGain;
+    const double wanted = DbToGain(rmsDb);
+    // The limiter takes a little off the RMS it touches: a few steps settle it.
+    for (int step = 0; step < 6; ++step) {
+      const double rms = LimitedRms(b, gain);
+      if (rms <= 0) break;
+      gain = std::min(mostGain, gain * wanted / rms);
     }
-    out[i] = static_cast<std::int16_t>(std::lround(std::clamp(v, -1.0, 1.0) * 32767.0));
   }
+  std::vector<std::int16_t> out(b.size());
+  for (std::size_t i = 0; i < b.size(); ++i)
+    out[i] = static_cast<std::int16_t>(std::lround(std::clamp(Limit(b[i] * gain), -1.0, 1.0) * 32767.0));
   return out;
 }
 
@@ -599,9 +641,10 @@ Buf LoonCall(Rng&) {
 
 std::vector<Sound> SynthesizeSounds() {
   std::vector<Sound> out;
-  auto add = [&](const char* name, Buf b, bool fade = true) { out.push_back({name, Finish(std::move(b), fade)}); };
+  auto add = [&](const char* name, Buf b) { out.push_back({name, Finish(std::move(b), kEffectRmsDb)}); };
   Rng rng(20240611);
-  add("theme.wav", Theme(rng), false);
+  // The theme loops: its ends join without a fade.
+  out.push_back({"theme.wav", Finish(Theme(rng), kThemeRmsDb, false)});
   add("ending.wav", Ending(rng));
   add("George2.wav", LoonCall(rng));
   add("MYWSH1.WAV", CastWhoosh(rng));

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -10,6 +11,10 @@
 #include "shell/Game.h"
 
 namespace lwk {
+
+namespace {
+constexpr int kHeaderPadding = 16;  // room beside a header's text (the style's margins, the sort mark)
+}  // namespace
 
 TPickWPT::TPickWPT(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
   setObjectName("TPickWPT");
@@ -23,6 +28,16 @@ TPickWPT::TPickWPT(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
   WPTgrid_->verticalHeader()->setDefaultSectionSize(18);
   WPTgrid_->setColumnWidth(0, 64);
   WPTgrid_->setColumnWidth(1, 186);
+  // Where this desktop's font is wider, the columns grow to show their whole
+  // headers, and the window with them.
+  const QFontMetrics headerFont(WPTgrid_->horizontalHeader()->font());
+  int gridWidth = 2 * WPTgrid_->frameWidth() + WPTgrid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  for (int c = 0; c < 2; ++c) {
+    const int needed = headerFont.horizontalAdvance(WPTgrid_->horizontalHeaderItem(c)->text()) + kHeaderPadding;
+    WPTgrid_->setColumnWidth(c, std::max(WPTgrid_->columnWidth(c), needed));
+    gridWidth += WPTgrid_->columnWidth(c);
+  }
+  WPTgrid_->setMinimumWidth(gridWidth);
   WPTgrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
   WPTgrid_->setSelectionMode(QAbstractItemView::SingleSelection);
   WPTgrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -33,7 +33,9 @@ QDialog* PlaceholderWindow(QWidget* parent, const char* name, const char* captio
 
 }  // namespace
 
-GameApp::GameApp() : port_(std::make_unique<QtPort>()), game_(std::make_unique<Game>(*port_)) {}
+GameApp::GameApp() : GameApp(std::make_unique<QtPort>()) {}
+
+GameApp::GameApp(std::unique_ptr<QtPort> port) : port_(std::move(port)), game_(std::make_unique<Game>(*port_)) {}
 
 GameApp::~GameApp() {
   port_->attach(nullptr, nullptr);
@@ -73,8 +75,8 @@ void GameApp::wireControls() {
 }
 
 bool GameApp::start(const QString& gameFolder) {
+  // The name only: a display name would be appended to every window's caption.
   QApplication::setApplicationName("Lurewick");
-  QApplication::setApplicationDisplayName("Lurewick");
   // The port needs the game for sounds and timers from the first message on.
   port_->attach(game_.get(), nullptr);
   if (!game_->StartUp(QDir(gameFolder).absolutePath().toStdString())) return false;
@@ -89,7 +91,11 @@ bool GameApp::start(const QString& gameFolder) {
     main_->showMaximized();
   else
     main_->show();
-  return game_->FormShow();
+  // On a screen that is too small FormShow has shown its message and asked
+  // the window to close: the close, and with it the shutdown, runs as soon
+  // as the message loop does.
+  game_->FormShow();
+  return true;
 }
 
 int GameApp::run(const QString& gameFolder) {

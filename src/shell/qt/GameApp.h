@@ -14,10 +14,13 @@ class TForm1;
 class GameApp {
  public:
   GameApp();
+  // With the given port (a test may stand in a screen of its own).
+  explicit GameApp(std::unique_ptr<QtPort> port);
   ~GameApp();
 
   // Start-up up to the shown main window. False when the program must end
-  // (Cancel on a missing tile, or a screen that is too small).
+  // at once (Cancel on a missing tile). A screen that is too small closes the
+  // window, through the shutdown, once the message loop runs.
   bool start(const QString& gameFolder);
   // Start-up and the message loop; the program's exit code.
   int run(const QString& gameFolder);

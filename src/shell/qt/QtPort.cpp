@@ -61,12 +61,15 @@ int WavDurationMs(const QString& path) {
 }
 
 constexpr int kLongestSyncSoundMs = 15000;  // a synchronous sound never holds the game longer
+constexpr int kTitleBarButtonsWidth = 120;  // room a title bar needs beside its caption
 
 class QtCanvas : public PrinterCanvas {
  public:
   explicit QtCanvas(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)), painter_(printer_.get()) {}
   void setFont(const std::string& name, int pointSize, bool bold) override {
     QFont f(QString::fromStdString(name), pointSize);
+    // A face this machine lacks ("Ariel", "Arial" on a Linux desktop) falls back to a sans face.
+    f.setStyleHint(QFont::SansSerif);
     f.setBold(bold);
     painter_.setFont(f);
   }
@@ -89,6 +92,13 @@ class QtCanvas : public PrinterCanvas {
 
 }  // namespace
 
+std::unique_ptr<PrinterCanvas> MakePrinterCanvas(std::unique_ptr<QPrinter> printer) {
+  // The printouts place their text at absolute device coordinates made for
+  // 300 dots per inch (12-point rows 50 dots apart), on paper and in a PDF.
+  printer->setResolution(kPrintDotsPerInch);
+  return std::make_unique<QtCanvas>(std::move(printer));
+}
+
 QtPort::QtPort() {
   clock_.start();
   for (int i = 0; i < kTimerCount; ++i) {
@@ -104,6 +114,7 @@ QtPort::~QtPort() = default;
 void QtPort::attach(Game* game, TForm1* mainWindow) {
   game_ = game;
   main_ = mainWindow;
+  if (main_) main_->setWindowIconText(QString::fromStdString(appTitle_));
 }
 
 QWidget* QtPort::window(WindowId id) const {
@@ -113,7 +124,7 @@ QWidget* QtPort::window(WindowId id) const {
 
 Answer QtPort::messageBox(BoxKind kind, const std::string& text, Buttons buttons) {
   QMessageBox box(main_ && main_->isVisible() ? static_cast<QWidget*>(main_) : nullptr);
-  box.setWindowTitle(QApplication::applicationDisplayName());
+  box.setWindowTitle(QString::fromStdString(appTitle_));
   box.setText(GameText(text));
   box.setIcon(kind == BoxKind::Error     ? QMessageBox::Critical
               : kind == BoxKind::Confirm ? QMessageBox::Question
@@ -140,11 +151,16 @@ Answer QtPort::messageBox(BoxKind kind, const std::string& text, Buttons buttons
 
 std::optional<std::string> QtPort::inputBox(const std::string& caption, const std::string& prompt,
                                             const std::string& text) {
-  bool ok = false;
-  QString v = QInputDialog::getText(main_, GameText(caption), GameText(prompt), QLineEdit::Normal,
-                                    QString::fromStdString(text), &ok);
-  if (!ok) return std::nullopt;
-  return v.toStdString();
+  QInputDialog dlg(main_);
+  dlg.setWindowTitle(GameText(caption));
+  dlg.setLabelText(GameText(prompt));
+  dlg.setTextValue(QString::fromStdString(text));
+  // Wide enough for its caption in the title bar, whatever the desktop's
+  // font: the dialog's layout takes its width from the text field.
+  const int captionWidth = QFontMetrics(QApplication::font()).horizontalAdvance(dlg.windowTitle());
+  if (auto* edit = dlg.findChild<QLineEdit*>()) edit->setMinimumWidth(captionWidth + kTitleBarButtonsWidth);
+  if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+  return dlg.textValue().toStdString();
 }
 
 namespace {
@@ -161,6 +177,8 @@ std::optional<std::string> QtPort::openFileDialog(const std::string& title, cons
   // The non-native dialog matches file patterns regardless of case (*.lak finds PINE.LAK).
   QFileDialog dlg(main_, QString::fromStdString(title), QString::fromStdString(initialDir), FilterText(filters));
   dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+  // The filter's text names its patterns already: show it once, without them again.
+  dlg.setOption(QFileDialog::HideNameFilterDetails, true);
   dlg.setFileMode(QFileDialog::ExistingFile);
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
@@ -207,7 +225,7 @@ void QtPort::showTopNote(const std::string& caption, const std::string& text) {
 
 void QtPort::playSound(const std::string& name, SoundMode mode) {
   if (!game_) return;
-  const QString path = QString::fromStdString(FindGameFile(game_->GameFolder, name));
+  const QString path = QString::fromStdString(game_->GameFiles.find(name));
   if (!QFile::exists(path)) return;                     // a missing sound is silence
   if (QMediaDevices::audioOutputs().isEmpty()) return;  // so is a machine without sound
   sound_ = std::make_unique<QSoundEffect>();
@@ -281,7 +299,10 @@ void QtPort::sleepMs(int ms) {
 }
 
 void QtPort::setAppTitle(const std::string& title) {
-  QApplication::setApplicationDisplayName(QString::fromStdString(title));
+  // Not the toolkit's display name: the desktop would append that to every
+  // window's caption. The title names the minimized program and the boxes.
+  appTitle_ = title;
+  if (main_) main_->setWindowIconText(QString::fromStdString(title));
 }
 
 void QtPort::minimizeApp() {
@@ -319,20 +340,18 @@ std::unique_ptr<PrinterCanvas> QtPort::beginPrint(const std::string& title) {
     if (!path) return nullptr;
     return PdfCanvas(QString::fromStdString(*path), QString::fromStdString(title));
   }
-  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  auto printer = std::make_unique<QPrinter>();
   printer->setDocName(QString::fromStdString(title));
   printer->setPrinterName(QPrinterInfo::defaultPrinter().printerName());
-  printer->setResolution(kPrinterDpi);
-  return std::make_unique<QtCanvas>(std::move(printer));
+  return MakePrinterCanvas(std::move(printer));
 }
 
 std::unique_ptr<PrinterCanvas> PdfCanvas(const QString& path, const QString& title) {
-  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  auto printer = std::make_unique<QPrinter>();
   printer->setDocName(title);
   printer->setOutputFormat(QPrinter::PdfFormat);
   printer->setOutputFileName(path);
-  printer->setResolution(kPrinterDpi);
-  return std::make_unique<QtCanvas>(std::move(printer));
+  return MakePrinterCanvas(std::move(printer));
 }
 
 int QtPort::screenWidth() const {

@@ -16,6 +16,7 @@
 
 class QWidget;
 class QSoundEffect;
+class QPrinter;
 
 namespace lwk {
 
@@ -80,11 +81,13 @@ class QtPort : public QObject, public Port {
   QElapsedTimer clock_;
   QWidget* helpWindow_ = nullptr;
   std::vector<std::function<void()>> viewListeners_;
+  std::string appTitle_ = "Lurewick";
 };
 
-// The game's printer laid out in pixels of a 300 dpi page, as every printout
-// places its text.
-constexpr int kPrinterDpi = 300;
+// The printouts' resolution: their coordinates are device dots at 300 per inch.
+constexpr int kPrintDotsPerInch = 300;
+// The printer canvas over a printer (or PDF file) set up by the caller.
+std::unique_ptr<PrinterCanvas> MakePrinterCanvas(std::unique_ptr<QPrinter> printer);
 // A printer canvas that writes the page to a PDF file (used when no printer
 // is installed).
 std::unique_ptr<PrinterCanvas> PdfCanvas(const QString& path, const QString& title);

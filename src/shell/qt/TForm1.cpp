@@ -46,9 +46,9 @@ QPixmap Glyph(const Game& g, const char* name) {
   return ButtonPicture(g.pictures.single(name));
 }
 
-QProgressBar* Gauge(QWidget* parent, const char* fore, const char* back) {
+QProgressBar* Gauge(QWidget* parent, Qt::Orientation orientation, const char* fore, const char* back) {
   auto* bar = new QProgressBar(parent);
-  bar->setOrientation(Qt::Vertical);
+  bar->setOrientation(orientation);
   bar->setRange(0, 100);
   bar->setTextVisible(false);
   bar->setStyleSheet(QString("QProgressBar { background: %1; border: 1px solid #404040; }"
@@ -156,17 +156,21 @@ TForm1::TForm1(Game& game) : game_(game) {
   SmallLabel(sidePanel_, "N", 80, 40, 10, 12);
   SmallLabel(sidePanel_, "R", 80, 64, 10, 12);
   gearBox_ = lever(Ctl::GearBox, "GearBox", QRect(60, 14, 20, 66), 2, 1, &MainView::gearPos);
-  SmallLabel(sidePanel_, "Fuel", 96, 2, 26, 12, Qt::AlignCenter);
-  fuel_ = Gauge(sidePanel_, "#00c000", "#d00000");
+  SmallLabel(sidePanel_, "Fuel", 90, 2, 26, 12, Qt::AlignCenter);
+  fuel_ = Gauge(sidePanel_, Qt::Vertical, "lime", "red");
   fuel_->setObjectName("Fuel");
-  fuel_->setGeometry(101, 16, 16, 100);
-  SmallLabel(sidePanel_, "Batteries", 124, 2, 58, 12, Qt::AlignCenter);
-  trollBattery_ = Gauge(sidePanel_, "#00c000", "#ff00ff");
+  fuel_->setGeometry(95, 16, 16, 100);
+  // The two batteries: horizontal gauges, each under its own label.
+  SmallLabel(sidePanel_, "Batteries", 114, 2, 68, 12, Qt::AlignCenter);
+  auto* trollLabel = SmallLabel(sidePanel_, "Trolling Motor", 114, 22, 68, 26, Qt::AlignLeft | Qt::AlignBottom);
+  trollLabel->setWordWrap(true);  // one line where the font allows, two where it is wider
+  trollBattery_ = Gauge(sidePanel_, Qt::Horizontal, "lime", "fuchsia");
   trollBattery_->setObjectName("TrollingBattery");
-  trollBattery_->setGeometry(132, 16, 16, 100);
-  mainBattery_ = Gauge(sidePanel_, "#00c000", "#ffff00");
+  trollBattery_->setGeometry(114, 50, 66, 14);
+  SmallLabel(sidePanel_, "Main", 114, 76, 68, 12, Qt::AlignLeft | Qt::AlignBottom);
+  mainBattery_ = Gauge(sidePanel_, Qt::Horizontal, "lime", "yellow");
   mainBattery_->setObjectName("MainBattery");
-  mainBattery_->setGeometry(158, 16, 16, 100);
+  mainBattery_->setGeometry(114, 90, 66, 14);
 
   auto* tach = new QLabel(sidePanel_);
   tach->setObjectName("Tach");
@@ -180,20 +184,29 @@ TForm1::TForm1(Game& game) : game_(game) {
   tachDigits_->setStyleSheet("QLabel { color: red; font-style: italic; font-weight: bold; font-size: 15px; }");
   SmallLabel(tach, "RPM", 142, 5, 30, 14);
 
-  auto blackPanel = [this](int x, int y) {
-    auto* p = new QLabel(sidePanel_);
-    p->setGeometry(x, y, 68, 68);
-    p->setStyleSheet("background: black;");
+  // A black panel holding a 64 x 64 screen, framed by a lowered bevel of the given width.
+  auto blackPanel = [this](int x, int y, int bevel) {
+    auto* p = new QFrame(sidePanel_);
+    const int border = std::max(2, bevel);
+    p->setGeometry(x + 2 - border, y + 2 - border, 64 + 2 * border, 64 + 2 * border);
+    p->setAutoFillBackground(true);
+    QPalette pal = p->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    p->setPalette(pal);
+    if (bevel > 0) {
+      p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      p->setLineWidth(bevel);
+    }
     auto* img = new QLabel(p);
-    img->setGeometry(2, 2, 64, 64);
+    img->setGeometry(border, border, 64, 64);
     img->setStyleSheet("background: black;");
     return img;
   };
   SmallLabel(sidePanel_, "GPS", 4, 145, 68, 12, Qt::AlignCenter);
   SmallLabel(sidePanel_, "GRAPH", 92, 145, 68, 12, Qt::AlignCenter);
-  gpsImage_ = blackPanel(4, 158);
+  gpsImage_ = blackPanel(4, 158, 0);
   gpsImage_->setObjectName("GPS");
-  graphImage_ = blackPanel(92, 158);
+  graphImage_ = blackPanel(92, 158, 3);  // the depth finder sits in a lowered bevel
   graphImage_->setObjectName("Graph");
   SmallLabel(sidePanel_, "0", 162, 158, 20, 12, Qt::AlignCenter);
   SmallLabel(sidePanel_, "-", 162, 186, 20, 12, Qt::AlignCenter);
@@ -205,13 +218,18 @@ TForm1::TForm1(Game& game) : game_(game) {
     const char* text;
     const char* name;
     int x, y;
-  } small[] = {{Ctl::GPSpwr, "PWR", "GPSpwr", 4, 228},   {Ctl::PlotGPS, "PLOT", "PlotGPS", 38, 228},
-               {Ctl::SetWpt, "WPT", "SetWpt", 4, 246},   {Ctl::GoToWpt, "GOTO", "GoToWpt", 38, 246},
-               {Ctl::GraphOn, "On", "GraphOn", 92, 228}, {Ctl::GraphOff, "Off", "GraphOff", 126, 228}};
+    const char* hint;
+  } small[] = {{Ctl::GPSpwr, "PWR", "GPSpwr", 4, 228, "GPS On/Off"},
+               {Ctl::PlotGPS, "PLOT", "PlotGPS", 38, 228, "Set GPS To Plot Mode"},
+               {Ctl::SetWpt, "WPT", "SetWpt", 4, 246, "Set New WayPoint"},
+               {Ctl::GoToWpt, "GOTO", "GoToWpt", 38, 246, "Go To A WayPoint"},
+               {Ctl::GraphOn, "On", "GraphOn", 92, 228, "Turn On Graph"},
+               {Ctl::GraphOff, "Off", "GraphOff", 126, 228, "Turn Off Graph"}};
   for (const auto& s : small) {
     QPushButton* b = SmallButton(sidePanel_, s.text, s.x, s.y, 34, 18);
     b->setObjectName(s.name);
     controls_[s.id] = b;
+    setHint(b, s.hint);
     const Ctl id = s.id;
     connect(b, &QPushButton::clicked, this, [this, id] { clicked(id); });
   }
@@ -238,7 +256,7 @@ TForm1::TForm1(Game& game) : game_(game) {
   image1_ = new QLabel(central_);
   image1_->setObjectName("Image1");
   image1_->setScaledContents(true);
-  const QImage title = LoadGamePicture(game_.GameFolder, "TITLE");
+  const QImage title = LoadGamePicture(game_.GameFiles, "TITLE");
   if (!title.isNull()) image1_->setPixmap(QPixmap::fromImage(title));
   lake_ = new TLakeDraw(game_, central_);
   lake_->setObjectName("Lake");
@@ -352,9 +370,13 @@ QToolButton* TForm1::toolButton(Ctl id, int x, const char* hint) {
   b->setIconSize(QSize(28, 28));
   b->setAutoRaise(false);
   b->setFocusPolicy(Qt::NoFocus);
-  // Buttons without a glyph pair wear their own toolbar picture.
-  const QImage icon = LoadGamePicture(game_.GameFolder, std::string("BTN_") + names.at(id));
-  if (!icon.isNull()) b->setIcon(ButtonPicture(icon));
+  // Buttons without a glyph pair wear their own toolbar picture; the others
+  // show their pair (syncFromGame).
+  const bool hasGlyphPair = id == Ctl::TrollBtn || id == Ctl::OutBtn || id == Ctl::PaddLeBtn || id == Ctl::LJButt;
+  if (!hasGlyphPair) {
+    const QImage icon = LoadGamePicture(game_.GameFiles, std::string("BTN_") + names.at(id));
+    if (!icon.isNull()) b->setIcon(ButtonPicture(icon));
+  }
   controls_[id] = b;
   setHint(b, hint);
   connect(b, &QToolButton::clicked, this, [this, id] { clicked(id); });
@@ -378,21 +400,30 @@ void TForm1::clicked(Ctl c) {
 }
 
 QPoint TForm1::popupPos(QWidget* button) const {
-  // Top-left at (window left + button left, window top + button top + 60),
-  // the window's left and top being those of its frame.
-  return frameGeometry().topLeft() + QPoint(button->x(), button->y() + 60);
+  // Top-left at (window left + button left, window top + button top + 60).
+  return framePoint(button->x(), button->y() + 60);
+}
+
+QPoint TForm1::framePoint(int x, int y) const {
+  // The window's left and top are those of its frame, title bar included.
+  return frameGeometry().topLeft() + QPoint(x, y);
+}
+
+QAction* TForm1::popupFromFrame(QMenu* menu, int x, int y) {
+  return menu->exec(framePoint(x, y));
 }
 
 void TForm1::HelpBtnClick() {
   game_.UserInput();
   QWidget* b = controls_[Ctl::HelpBtn];
-  helpPop_->exec(mapToGlobal(QPoint(b->x() - 80, b->y() + 60)));
+  popupFromFrame(helpPop_, b->x() - 80, b->y() + 60);
 }
 
 void TForm1::SkillBtnClick() {
   game_.DialogUp = true;
   game_.UserInput();
-  prefMenu_->exec(popupPos(controls_[Ctl::SkillBtn]));
+  QWidget* b = controls_[Ctl::SkillBtn];
+  popupFromFrame(prefMenu_, b->x(), b->y() + 60);
   game_.DialogUp = false;
 }
 
@@ -550,7 +581,8 @@ void TForm1::syncFromGame() {
   if (!v.gpsScreen.isNull()) gpsImage_->setPixmap(QPixmap::fromImage(v.gpsScreen));
   if (!v.graphScreen.isNull()) graphImage_->setPixmap(QPixmap::fromImage(v.graphScreen));
   if (QWidget* pwr = controls_[Ctl::GPSpwr]) {
-    const QString style = v.gpsPwrOn ? "color: red;" : "color: black;";
+    // Only the "on" caption is coloured, so a disabled button greys out as the others do.
+    const QString style = v.gpsPwrOn ? "QPushButton:enabled { color: red; }" : QString();
     if (pwr->styleSheet() != style) pwr->setStyleSheet(style);
   }
 

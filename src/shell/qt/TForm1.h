@@ -45,6 +45,10 @@ class TForm1 : public QMainWindow {
 
   // Where a button's popup menu opens, in screen pixels.
   QPoint popupPos(QWidget* button) const;
+  // A point given from the main window's frame (its left and top edges, the
+  // title bar included) on the screen, and a popup menu opened there.
+  QPoint framePoint(int x, int y) const;
+  QAction* popupFromFrame(QMenu* menu, int x, int y);
 
   // Opens the help popup as the Help button does.
   void HelpBtnClick();
