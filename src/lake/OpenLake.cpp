@@ -10,6 +10,8 @@
 #include "lake/Stocking.h"
 #include "shell/Files.h"
 #include "shell/Game.h"
+#include "tournament/Clock.h"
+#include "tournament/Standings.h"
 
 namespace lwk {
 
@@ -17,6 +19,8 @@ void ResetDay(Game& g) {
   g.tour.DayTimeLeft = kDaySeconds;
   g.fishing.FishOn = false;
   g.setTimer(TimerId::Main, false);
+  g.boat.CitationCount = 0;
+  g.tour.stats.CastCount = 0;
   g.tour.AeratorOn = false;
   g.BoatRectX = g.BoatRectY = 0;
   g.BoatBackground = QImage();
@@ -30,6 +34,12 @@ void ResetDay(Game& g) {
   g.view.baitInUse = "NONE";
   g.view.colorInUse = "NONE";
   g.view.retreiveInUse = "NONE";
+  // The day's citations and statistics.
+  g.boat.LifeJacketWarned = false;
+  g.boat.SpeedingDQ = false;
+  g.boat.NoWakeCitations = 0;
+  g.tour.stats = DayStatistics{};
+  g.view.enable(Ctl::Throttle, true);
   // The boat's own day: motors off, full tank and batteries, instruments off.
   ResetBoatDay(g);
 }
@@ -125,7 +135,7 @@ void OpenLake(Game& g, const std::string& path) {
   g.port.processEvents();
   SaveBoatBackground(g);
   // The player's day weights and the caption.
-  if (g.lake.hooks.ResetDayWeights) g.lake.hooks.ResetDayWeights(g);
+  g.tour.PlayerDayWeight = {};
   g.view.caption = g.CaptionText();
   // Instruments and glyphs off.
   g.boat.MainBatteryDead = false;
@@ -141,11 +151,11 @@ void OpenLake(Game& g, const std::string& path) {
   // The water colours of this lake's tiles, the controls, the day.
   BuildWaterColours(g);
   RefreshTach(g);
-  if (g.lake.hooks.DayBanner) g.lake.hooks.DayBanner(g);
+  DayBanner(g);
   g.EnableGameControls(true);
-  if (g.lake.hooks.ShowClock) g.lake.hooks.ShowClock(g);
+  UpdateClock(g);
   // The new tournament's field and the player's name.
-  if (g.lake.hooks.NewField) g.lake.hooks.NewField(g);
+  NewField(g);
   // The weather of the three days can be looked at now.
   g.view.enable(Ctl::ViewWeatherWaterConditions1, true);
   g.Changed();
