@@ -1,6 +1,7 @@
 #include "lake/LakeViewRules.h"
 #include "lake/OpenLake.h"
 #include "shell/Game.h"
+#include "tournament/Livewell.h"
 
 namespace lwk {
 
@@ -8,6 +9,8 @@ namespace lwk {
 void Game::ResetGameState() {
   ConnectLakeView(*this);
   ResetDay(*this);
+  ClearLiveWell(*this);
+  ResetDayStatistics(*this);
   prefs.BackgroundSoundsOn = prefs.BackgroundSounds1;
   prefs.FishingSoundsOn = prefs.FishingSounds1;
   tour.TournamentDay = 0;

@@ -11,6 +11,7 @@
 #include "shell/Files.h"
 #include "shell/Game.h"
 #include "tournament/Clock.h"
+#include "tournament/Livewell.h"
 #include "tournament/Standings.h"
 
 namespace lwk {
@@ -24,7 +25,7 @@ void ResetDay(Game& g) {
   g.tour.AeratorOn = false;
   g.BoatRectX = g.BoatRectY = 0;
   g.BoatBackground = QImage();
-  g.tour.LiveWellCount = 0;
+  ClearLiveWell(g);
   g.fishing.CurrentRod = g.fishing.CurrentDrawer = g.fishing.CurrentBait = g.fishing.CurrentColor = 255;
   g.fishing.RetreiveType = 1;
   g.view.fishFormGlyphOn = false;
@@ -38,7 +39,7 @@ void ResetDay(Game& g) {
   g.boat.LifeJacketWarned = false;
   g.boat.SpeedingDQ = false;
   g.boat.NoWakeCitations = 0;
-  g.tour.stats = DayStatistics{};
+  ResetDayStatistics(g);
   g.view.enable(Ctl::Throttle, true);
   // The boat's own day: motors off, full tank and batteries, instruments off.
   ResetBoatDay(g);

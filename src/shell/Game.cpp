@@ -8,6 +8,8 @@
 #include "boat/Traffic.h"
 #include "lake/BoatSprite.h"
 #include "shell/Files.h"
+#include "tournament/Livewell.h"
+#include "tournament/Records.h"
 
 namespace lwk {
 
@@ -75,6 +77,9 @@ bool Game::StartUp(const std::string& gameFolder) {
 
   // The lake view's pen: width 2, aqua, exclusive-or.
   lakeView.pen = {2, kAqua, true};
+
+  // The all-time records.
+  LoadRecords(*this);
 
   // Controls, the new-game reset, the settings.
   view.enable(Ctl::ViewWeatherWaterConditions1, false);
@@ -259,6 +264,7 @@ bool Game::FormCloseQuery() {
 void Game::FormClose() {
   port.processEvents();
   SaveSettings();
+  UpdateBigStringerFile(*this);
   SaveWaypointFile(*this);
   setTimer(TimerId::Main, false);
   setTimer(TimerId::KeyDown, false);
@@ -295,6 +301,7 @@ void Game::timerFired(TimerId id) {
   }
   if (id == TimerId::KeyDown) KeyDownTimerTimer(*this);
   if (id == TimerId::Crash) CrashTimerTimer(*this);
+  if (id == TimerId::LiveWell) AnimateLiveWell(*this);
 }
 
 void Game::PlayBackgroundSound(const std::string& name, SoundMode mode) {
@@ -311,6 +318,14 @@ Answer Game::PlayMessage(BoxKind kind, const std::string& text, Buttons buttons)
   Answer a = port.messageBox(kind, text, buttons);
   if (wasRunning) setTimer(TimerId::Main, true);
   return a;
+}
+
+ModalResult Game::PlayModal(WindowId id) {
+  const bool wasRunning = timerEnabled(TimerId::Main);
+  setTimer(TimerId::Main, false);
+  const ModalResult r = port.showModal(id);
+  if (wasRunning) setTimer(TimerId::Main, true);
+  return r;
 }
 
 bool Game::WaitUntil(const std::function<bool()>& done) {

@@ -160,6 +160,8 @@ class Game {
   }
   // A message that interrupts play: shown with MainTimer stopped, restarted after.
   Answer PlayMessage(BoxKind kind, const std::string& text, Buttons buttons = Buttons::Ok);
+  // A modal window that interrupts play, shown the same way.
+  ModalResult PlayModal(WindowId id);
 
   void Changed() { port.viewChanged(); }
 

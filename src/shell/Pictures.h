@@ -38,9 +38,11 @@ struct Pictures {
   SpriteSet gpsArrows;   // GPSup .. GPSul
   SpriteSet canoes;      // grncanoe, redcanoe
   SpriteSet jetSkis;     // jetskiUR, jetskiLR, jetskiLL, jetskiUL
+  SpriteSet fishPictures;  // the livewell's fish: SmLMr .. BigSMl
   // Single bitmaps by their resource name as written in the game
   // (LCDclear, TMon, TMoff, Outbon, Outboff, LJackOff, LJackOn, PaddleOn,
-  // PaddleOf, FishForm, FFoff).
+  // PaddleOf, FishForm, FFoff; the livewell's LWindOn, LWindOff, LWnormal,
+  // LWrun).
   std::map<std::string, QImage> singles;
 
   const QImage& single(const std::string& name) const;

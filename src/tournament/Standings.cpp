@@ -165,10 +165,8 @@ void ViewCurrentStandings1Click(Game& g) {
   if (g.tour.TournamentDay == 0)
     g.PlayMessage(BoxKind::Plain, "The weigh in has not happened yet\rso no standings are available.");
   else {
-    const bool wasRunning = g.timerEnabled(TimerId::Main);
-    g.setTimer(TimerId::Main, false);
-    ShowStandings(g);
-    if (wasRunning && !g.tour.DayEnding) g.setTimer(TimerId::Main, true);
+    StandingsFormShow(g);
+    g.PlayModal(WindowId::ShowStan);
   }
   g.DialogUp = false;
 }

@@ -1,9 +1,12 @@
 #pragma once
 // The day's clock, the tournament day and the livewell.
 
+#include <QImage>
 #include <array>
 #include <cstdint>
 #include <string>
+
+#include "tournament/RecordsFile.h"
 
 namespace lwk {
 
@@ -59,6 +62,34 @@ struct StandingsView {
   std::array<bool, kPlayerRow + 1> highlighted{};
 };
 
+constexpr int kLiveWellPlaces = 5;
+constexpr std::uint8_t kNoSpecies = 255;
+
+// One place in the livewell; a weight of 0 means the place is empty.
+struct LiveWellSlot {
+  double Weight = 0;
+  std::uint8_t Species = kNoSpecies;  // 0 Largemouth, 1 Smallmouth, 2 Spotted
+  bool Alive = false;
+};
+
+// Where a fish picture sits inside the livewell picture, by place number.
+struct SpritePos {
+  std::uint8_t x = 0;
+  std::uint8_t y = 0;
+};
+
+// The all-time records in memory and how their files fared at start-up.
+struct RecordsState {
+  BigFishTable BigFishRecords;
+  BigStringerTable BigStringerRecords;
+  // The file could not be read whole: it is not rewritten from the partial
+  // table unless a new entry must be written, and then kept as <name>.bak.
+  bool BigFishLoadFailed = false;
+  bool BigStringerLoadFailed = false;
+  // A new three-day total entered since start-up.
+  bool BigStringerChanged = false;
+};
+
 struct TournamentState {
   DayStatistics stats;
   bool ClockRunning = false;
@@ -69,6 +100,21 @@ struct TournamentState {
   bool AeratorOn = false;
   int AeratorTicks = 0;
 
+  // The livewell, heaviest first (place 4 is the lightest or empty).
+  std::array<LiveWellSlot, kLiveWellPlaces> LiveWell{};
+  double LiveWellTotal = 0;
+  std::string TotalWeightCaption = "0";
+  std::array<SpritePos, kLiveWellPlaces> FishSpritePos{};
+  // The livewell picture with the fish drawn on it (200 x 120).
+  QImage LiveWellImage;
+
+  // The player's name, entered on the tournament's entry form.
+  std::string AnglerName;
+  // Today's date as records show it; empty uses the system's short date.
+  std::string FixedDate;
+
+  RecordsState records;
+
   // The clock and the days.
   bool HourWarningGiven = false;
   bool TournamentOver = false;
@@ -78,7 +124,6 @@ struct TournamentState {
   bool DayEnding = false;
 
   // The standings.
-  std::string AnglerName;
   std::array<AnglerEntry, kPlayerRow + 1> TournamentField{};
   std::array<LunkerEntry, kTournamentDays> DayLunker{};
   std::array<double, kTournamentDays> PlayerDayWeight{};

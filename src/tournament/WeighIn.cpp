@@ -1,8 +1,13 @@
 #include "tournament/WeighIn.h"
 
+#include <algorithm>
+
 #include "lake/LakeState.h"
 #include "shell/Game.h"
 #include "tournament/Clock.h"
+#include "tournament/Livewell.h"
+#include "tournament/Records.h"
+#include "tournament/RecordsFile.h"
 #include "tournament/Standings.h"
 
 namespace lwk {
@@ -13,6 +18,52 @@ constexpr int kLastDay = kTournamentDays - 1;
 
 std::string Percent(double v) {
   return Fixed2(v) + "%";
+}
+
+constexpr const char* kTopTen =
+    "CONGRATULATIONS!!\r\rYour total tournament weight is one of the TOP TEN\r\rever recorded. Adding it to the "
+    "All-Time records!";
+
+// The weigh-in window's name of a bass; empty for anything else.
+std::string WeighInSpecies(std::uint8_t species) {
+  return species <= 2 ? LiveWellSpeciesName(species) : std::string();
+}
+
+// A fish of the livewell dies: the place drawn among the fish aboard.
+void KillOne(Game& g) {
+  const int place = g.Random(g.tour.LiveWellCount);
+  if (place >= 0 && place < kLiveWellPlaces) g.tour.LiveWell[static_cast<size_t>(place)].Alive = false;
+}
+
+// Fish kept too long without enough air: with the aerator on for under a
+// quarter of the time two may die, under a half one.
+void JudgeDeadFish(Game& g) {
+  TournamentState& t = g.tour;
+  const double ratio = t.LiveWellTicks < 1 ? 0 : static_cast<double>(t.AeratorTicks) / t.LiveWellTicks;
+  if (t.LiveWellCount < 1 || t.LiveWellTicks <= kLiveWellTicksBeforeDeath) return;
+  if (ratio < 0.25 && g.Random(2) == 0) {
+    KillOne(g);
+    KillOne(g);
+  } else if (ratio < 0.5 && g.Random(2) == 0) {
+    KillOne(g);
+  }
+}
+
+// The last day: a three-day total above the tenth of the all-time totals
+// takes its place. A tenth record whose weight is not a number is not beaten.
+void CheckStringerRecord(Game& g, double total) {
+  TournamentState& t = g.tour;
+  BigStringerRecord& tenth = t.records.BigStringerRecords[kRecordsKept - 1];
+  const std::optional<double> beat = WeightValue(tenth.Weight);
+  if (!beat || !(total > *beat)) return;
+  g.Message(BoxKind::Plain, kTopTen);
+  tenth.Angler = CutName(t.AnglerName, kAnglerNameMax);
+  tenth.Skill = CutName(LevelName(g.prefs.PlayLevel), 14);
+  tenth.Weight = CutName(t.weighIn.totPanel, 6);
+  tenth.Lake = CutName(g.lake.LakeName, 30);
+  tenth.Date = RecordDate(g);
+  SortBigStringerRecords(t.records.BigStringerRecords);
+  SaveBigStringerRecords(g);
 }
 
 }  // namespace
@@ -74,6 +125,122 @@ void SeeStatsBtnClick(Game& g) {
 
 void ViewBtnClick(Game& g) {
   ShowStandings(g);
+}
+
+void WeighMeFormShow(Game& g) {
+  TournamentState& t = g.tour;
+  WeighInView& v = t.weighIn;
+  const int day = std::clamp(t.TournamentDay, 0, kLastDay);
+  const size_t d = static_cast<size_t>(day);
+  const std::string level = LevelName(g.prefs.PlayLevel);
+  // 1. Caption and day.
+  v.caption = "Day " + std::to_string(t.TournamentDay + 1) + " Weigh-In Results";
+  v.panel2 = t.TournamentDay >= 2 ? "Final    " + level : "Day " + std::to_string(t.TournamentDay + 1) + "   " + level;
+  v.dayPanel = {};
+  // 2. Fish that died in the livewell.
+  JudgeDeadFish(g);
+  // 3. and 4. The fish, the total and the penalty.
+  double total = 0;
+  double penalty = 0;
+  for (size_t i = 0; i < kLiveWellPlaces; ++i) {
+    const LiveWellSlot& f = t.LiveWell[i];
+    v.fishType[i] = WeighInSpecies(f.Species);
+    v.fishWeight[i] = Fixed2(f.Weight) + (!f.Alive && f.Weight > 0 ? " (DEAD)" : "");
+    total += f.Weight;
+    if (!f.Alive) penalty += kDeadFishPenalty * f.Weight;
+  }
+  const double net = total - penalty;
+  v.penalties = Fixed2(penalty);
+  v.totalWgt = Fixed2(total) + " Lbs.";
+  v.finalWgt = Fixed2(net) + " Lbs.";
+  // 5. and 6. The player's row, then the field's day and the lunker.
+  t.TournamentField[kPlayerRow].DayWeight[d] = net;
+  t.TournamentField[kPlayerRow].Name = t.AnglerName;
+  GenerateFieldWeights(g, day, t.LiveWell[0].Weight);
+  // 7. The day panels.
+  t.PlayerDayWeight[d] = net;
+  for (size_t i = 0; i <= d; ++i) v.dayPanel[i] = Fixed2(t.PlayerDayWeight[i]);
+  if (day == kLastDay) t.TournamentOver = true;
+  const double sum = t.PlayerDayWeight[0] + t.PlayerDayWeight[1] + t.PlayerDayWeight[2];
+  v.totPanel = Fixed2(sum);
+  // 8. The lunker line.
+  const LunkerEntry& l = t.DayLunker[d];
+  v.lunkerPanel = "The $1000 daily lunker award was won by " + l.Name + " with a " + Fixed2(l.Weight) + " lb. fish.";
+  // 9. The three-day record.
+  if (day == kLastDay) CheckStringerRecord(g, sum);
+}
+
+void WeighInPrintBtnClick(Game& g) {
+  const TournamentState& t = g.tour;
+  g.port.setBusyCursor(true);
+  auto canvas = g.port.beginPrint("Lurewick Weigh In Sheet");
+  if (!canvas) {
+    g.port.setBusyCursor(false);
+    return;
+  }
+  constexpr int x = 100;
+  constexpr int wx = 500;
+  const std::string dash(47, '-');
+  int y = 200;
+  canvas->setFont("Ariel", 16, true);
+  canvas->textOut(x, y,
+                  t.TournamentDay >= 2 && t.TournamentOver
+                      ? "Lurewick Tournament Weigh In Sheet - Final Day "
+                      : "Lurewick Tournament Weigh In Sheet - Day " + std::to_string(t.TournamentDay + 1));
+  canvas->setFont("Ariel", 12, false);
+  canvas->textOut(x, y += 150, "Body Of Water: " + g.lake.LakeName + "     Date: " + RecordDate(g));
+  canvas->textOut(x, y += 50, "Angler: " + t.AnglerName);
+  canvas->textOut(x, y += 50, "Skill Level: " + LevelName(g.prefs.PlayLevel));
+  canvas->textOut(x, y += 100, "Livewell Contents: ");
+  canvas->textOut(x, y += 40, dash);
+  y += 40;
+  double sum = 0;
+  for (const LiveWellSlot& f : t.LiveWell) {
+    if (f.Species > 2) continue;
+    canvas->textOut(x, y, LiveWellSpeciesName(f.Species));
+    canvas->textOut(wx, y, Fixed2(f.Weight) + (f.Alive ? " lbs." : " lbs.  [DEAD]"));
+    sum += f.Weight;
+    y += 50;
+  }
+  canvas->textOut(x, y += 50, "TOTAL.....");
+  canvas->textOut(wx, y, Fixed2(sum) + " lbs.");
+  canvas->textOut(x, y += 50, dash);
+  canvas->textOut(x, y += 100, "Statistics:");
+  canvas->textOut(x, y += 40, std::string(11, '-'));
+  const DayStatistics& s = t.stats;
+  const StrikeRatios r = DayRatios(g);
+  const std::pair<const char*, std::string> lines[] = {
+      {"Casts Made: ", std::to_string(s.CastCount)},
+      {"Bass Caught: ", std::to_string(s.BassCaught)},
+      {"Fish Culled: ", std::to_string(s.BassCulled)},
+      {"Short Fish Caught: ", std::to_string(s.ShortFishCaught)},
+      {"Non-Bass Species Caught: ", std::to_string(s.NonBassCaught)},
+      {"Fish Lost: ", std::to_string(s.FishLost)},
+      {"Strikes Missed: ", std::to_string(s.StrikesMissed)},
+      {"Strike/Hooked Ratio: ", Percent(r.hooked)},
+      {"Strike/Landed Ratio: ", Percent(r.landed)},
+      {"Citations Received: ", std::to_string(g.boat.CitationCount)},
+      {"Total Expenses: $", Fixed2(g.boat.DayExpenses)},
+  };
+  for (const auto& [label, value] : lines) canvas->textOut(x, y += 50, label + value);
+  canvas->textOut(x, y += 50, dash);
+  canvas->textOut(x, y += 100, "Lunker:");
+  const LunkerEntry& l = t.DayLunker[static_cast<size_t>(std::clamp(t.TournamentDay, 0, kLastDay))];
+  canvas->textOut(x, y += 50, "The $1000 daily lunker award was won by " + l.Name);
+  canvas->textOut(x, y += 50, "with a " + Fixed2(l.Weight) + " lb. fish.");
+  canvas->endDoc();
+  g.port.setBusyCursor(false);
+}
+
+void ZeroLiveWellWeights(Game& g) {
+  for (LiveWellSlot& f : g.tour.LiveWell) f.Weight = 0;
+  g.tour.LiveWellTotal = 0;
+}
+
+void ReleaseLiveWell(Game& g) {
+  for (LiveWellSlot& f : g.tour.LiveWell) f = LiveWellSlot{};
+  g.tour.LiveWellCount = 0;
+  g.tour.LiveWellTotal = 0;
 }
 
 void ShowWeighIn(Game& g) {

@@ -12,6 +12,7 @@
 #include "shell/qt/QtPort.h"
 #include "shell/qt/TForm1.h"
 #include "shell/qt/TTopNote.h"
+#include "tournament/qt/TournamentControls.h"
 
 namespace lwk {
 
@@ -48,7 +49,12 @@ void GameApp::createWindows() {
       {WindowId::RodBox, "TRodBox", "Rod Selection"}, {WindowId::TBdrawer, "TTBdrawer", "Tacklebox"},
       {WindowId::WeighMe, "TWeighMe", "Weigh-In"},    {WindowId::ShowStan, "TShowStan", "Standings"},
       {WindowId::Records, "TRecords", "Records"},     {WindowId::DQ, "TDQ", "Disqualified"}};
-  for (const auto& w : later) port_->registerWindow(w.id, PlaceholderWindow(main_, w.name, w.caption));
+  for (const auto& w : later) {
+    QWidget* window = w.id == WindowId::LiveWell  ? CreateLiveWellWindow(*game_, *port_, main_)
+                      : w.id == WindowId::Records ? CreateRecordsWindow(*game_, main_)
+                                                  : PlaceholderWindow(main_, w.name, w.caption);
+    port_->registerWindow(w.id, window);
+  }
   port_->registerWindow(WindowId::TopNote, new TTopNote(main_));
   port_->registerWindow(WindowId::PickWPT, new TPickWPT(*game_, main_));
 }
@@ -56,6 +62,7 @@ void GameApp::createWindows() {
 void GameApp::wireControls() {
   WireBoatControls(*game_, *main_, *port_);
   WireLakeControls(*game_, *main_, *port_);
+  WireTournamentControls(*game_, *main_, *port_);
 }
 
 bool GameApp::start(const QString& gameFolder) {

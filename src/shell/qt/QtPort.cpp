@@ -298,6 +298,7 @@ void QtPort::quitApp() {
 
 void QtPort::viewChanged() {
   if (main_) main_->syncFromGame();
+  for (const auto& fn : viewListeners_) fn();
 }
 
 void QtPort::surfaceChanged(int x, int y, int w, int h) {
@@ -309,8 +310,6 @@ void QtPort::repaintStatusBar() {
 }
 
 std::unique_ptr<PrinterCanvas> QtPort::beginPrint(const std::string& title) {
-  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  printer->setDocName(QString::fromStdString(title));
   if (QPrinterInfo::availablePrinters().isEmpty()) {
     // No printer installed: offer to keep the page as a PDF file instead.
     if (messageBox(BoxKind::Confirm, "No printer is installed.\rSave the page as a PDF file instead?",
@@ -318,13 +317,22 @@ std::unique_ptr<PrinterCanvas> QtPort::beginPrint(const std::string& title) {
       return nullptr;
     auto path = saveFileDialog("Save As PDF", {{"PDF Files", "*.pdf"}}, QDir::homePath().toStdString(), "pdf");
     if (!path) return nullptr;
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(QString::fromStdString(*path));
-  } else {
-    printer->setPrinterName(QPrinterInfo::defaultPrinter().printerName());
+    return PdfCanvas(QString::fromStdString(*path), QString::fromStdString(title));
   }
-  auto canvas = std::make_unique<QtCanvas>(std::move(printer));
-  return canvas;
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setDocName(QString::fromStdString(title));
+  printer->setPrinterName(QPrinterInfo::defaultPrinter().printerName());
+  printer->setResolution(kPrinterDpi);
+  return std::make_unique<QtCanvas>(std::move(printer));
+}
+
+std::unique_ptr<PrinterCanvas> PdfCanvas(const QString& path, const QString& title) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setDocName(title);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(path);
+  printer->setResolution(kPrinterDpi);
+  return std::make_unique<QtCanvas>(std::move(printer));
 }
 
 int QtPort::screenWidth() const {

@@ -8,7 +8,9 @@
 #include <QTimer>
 #include <array>
 #include <map>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "shell/Port.h"
 
@@ -30,6 +32,9 @@ class QtPort : public QObject, public Port {
   // The window shown for a WindowId (created hidden at start-up).
   void registerWindow(WindowId id, QWidget* window) { windows_[id] = window; }
   QWidget* window(WindowId id) const;
+  // Called with the main window's refresh whenever the core's view changes
+  // (the livewell window follows its picture this way).
+  void addViewListener(std::function<void()> fn) { viewListeners_.push_back(std::move(fn)); }
 
   Answer messageBox(BoxKind kind, const std::string& text, Buttons buttons) override;
   std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
@@ -74,7 +79,15 @@ class QtPort : public QObject, public Port {
   std::unique_ptr<QSoundEffect> sound_;
   QElapsedTimer clock_;
   QWidget* helpWindow_ = nullptr;
+  std::vector<std::function<void()>> viewListeners_;
 };
+
+// The game's printer laid out in pixels of a 300 dpi page, as every printout
+// places its text.
+constexpr int kPrinterDpi = 300;
+// A printer canvas that writes the page to a PDF file (used when no printer
+// is installed).
+std::unique_ptr<PrinterCanvas> PdfCanvas(const QString& path, const QString& title);
 
 // Turns the game's stored "\r" line breaks into real ones.
 QString GameText(const std::string& text);

@@ -1,0 +1,29 @@
+#include "tournament/qt/TournamentControls.h"
+
+#include "shell/Game.h"
+#include "shell/qt/QtPort.h"
+#include "shell/qt/TForm1.h"
+#include "tournament/Livewell.h"
+#include "tournament/Records.h"
+#include "tournament/qt/TLiveWell.h"
+#include "tournament/qt/TRecords.h"
+
+namespace lwk {
+
+QWidget* CreateLiveWellWindow(Game& game, QtPort& port, QWidget* parent) {
+  auto* w = new TLiveWell(game, parent);
+  port.addViewListener([w] { w->syncFromGame(); });
+  return w;
+}
+
+QWidget* CreateRecordsWindow(Game& game, QWidget* parent) {
+  return new TRecords(game, parent);
+}
+
+void WireTournamentControls(Game& game, TForm1& form, QtPort&) {
+  auto& h = form.clickHandlers;
+  h[Ctl::LWButt] = [&game] { ShowLiveWell(game); };
+  h[Ctl::ViewRecords1] = [&game] { ViewRecords1Click(game); };
+}
+
+}  // namespace lwk
