@@ -30,14 +30,14 @@ constexpr QRgb kBlack = 0xFF000000;
 
 struct Pictures {
   std::array<QImage, 256> TileBitmaps;
-  SpriteSet effects;     // kapow, wham, slam1
-  SpriteSet splashes;    // Plop1, Plop2, FishJmp0..2, TailW0, TailW1, Slam
-  SpriteSet boat;        // BoatUp .. BoatUL, index = heading
-  SpriteSet lcd;         // LCD0..LCD9, LCDCOLON
-  SpriteSet dayBanners;  // One, Two, Three, Day, Monster
-  SpriteSet gpsArrows;   // GPSup .. GPSul
-  SpriteSet canoes;      // grncanoe, redcanoe
-  SpriteSet jetSkis;     // jetskiUR, jetskiLR, jetskiLL, jetskiUL
+  SpriteSet effects;       // kapow, wham, slam1
+  SpriteSet splashes;      // Plop1, Plop2, FishJmp0..2, TailW0, TailW1, Slam
+  SpriteSet boat;          // BoatUp .. BoatUL, index = heading
+  SpriteSet lcd;           // LCD0..LCD9, LCDCOLON
+  SpriteSet dayBanners;    // One, Two, Three, Day, Monster
+  SpriteSet gpsArrows;     // GPSup .. GPSul
+  SpriteSet canoes;        // grncanoe, redcanoe
+  SpriteSet jetSkis;       // jetskiUR, jetskiLR, jetskiLL, jetskiUL
   SpriteSet fishPictures;  // the livewell's fish: SmLMr .. BigSMl
   // Single bitmaps by their resource name as written in the game
   // (LCDclear, TMon, TMoff, Outbon, Outboff, LJackOff, LJackOn, PaddleOn,

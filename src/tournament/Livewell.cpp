@@ -72,8 +72,8 @@ std::uint8_t Drift(Game& g, std::uint8_t v, int low, int high) {
 }  // namespace
 
 std::string LandedSpeciesName(Game& g, std::uint8_t species) {
-  static const char* const kNames[10] = {"Largemouth", "Smallmouth", "Spotted Bass", "Striped Bass", "White Bass",
-                                         "Northern Pike", "Pickerel", "Drum", "Bowfin", "Walleye"};
+  static const char* const kNames[10] = {"Largemouth",    "Smallmouth", "Spotted Bass", "Striped Bass", "White Bass",
+                                         "Northern Pike", "Pickerel",   "Drum",         "Bowfin",       "Walleye"};
   if (species < 10) return kNames[species];
   if (species != kPanfish) return "";
   if (g.Random(100) == 0) return "Catfish";
@@ -117,11 +117,11 @@ void LandFish(Game& g, std::uint8_t species, double weight) {
 
   ++t.stats.BassCaught;
   if (lightest.Weight == 0) {
-    g.PlayMessage(BoxKind::Plain,
-                  "You have landed the fish!\rIt's a " + Fixed2(weight) + " lb. " + name + ".\r\rAdding fish to Livewell.");
+    g.PlayMessage(BoxKind::Plain, "You have landed the fish!\rIt's a " + Fixed2(weight) + " lb. " + name +
+                                      ".\r\rAdding fish to Livewell.");
   } else {
-    g.PlayMessage(BoxKind::Plain, "You have landed the fish!\rCulling smaller fish. Adding " + Fixed2(weight) + " lb. " +
-                                      name + "\rto Livewell.");
+    g.PlayMessage(BoxKind::Plain, "You have landed the fish!\rCulling smaller fish. Adding " + Fixed2(weight) +
+                                      " lb. " + name + "\rto Livewell.");
     ++t.stats.BassCulled;
   }
   // The culled fish, if any, is simply replaced.
@@ -251,7 +251,8 @@ void DrawLiveWell(Game& g) {
   RestoreBackground(g);
   for (size_t i = 0; i < t.LiveWell.size(); ++i) {
     const LiveWellSlot& s = t.LiveWell[i];
-    if (s.Weight > 0) DrawFish(g, FishPictureIndex(s.Weight, s.Species, false), t.FishSpritePos[i].x, t.FishSpritePos[i].y);
+    if (s.Weight > 0)
+      DrawFish(g, FishPictureIndex(s.Weight, s.Species, false), t.FishSpritePos[i].x, t.FishSpritePos[i].y);
   }
 }
 

@@ -21,7 +21,7 @@ struct Field {
 
 // The layouts, field by field as they lie in the file.
 constexpr Field<BigFishRecord> kBigFishLayout[] = {
-    {&BigFishRecord::Angler, 0, 20}, {&BigFishRecord::Date, 21, 10},    {&BigFishRecord::Weight, 32, 5},
+    {&BigFishRecord::Angler, 0, 20}, {&BigFishRecord::Date, 21, 10},     {&BigFishRecord::Weight, 32, 5},
     {&BigFishRecord::Lake, 38, 65},  {&BigFishRecord::Species, 104, 20},
 };
 constexpr Field<BigStringerRecord> kBigStringerLayout[] = {

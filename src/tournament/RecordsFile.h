@@ -19,21 +19,21 @@ constexpr const char* kEmptyRecordWeight = "0.0";
 
 // One landed fish (125 bytes on disk). Texts are UTF-8 in memory.
 struct BigFishRecord {
-  std::string Angler;   // at most 20 characters
-  std::string Date;     // at most 10
+  std::string Angler;                       // at most 20 characters
+  std::string Date;                         // at most 10
   std::string Weight = kEmptyRecordWeight;  // at most 5, e.g. "4.25"
-  std::string Lake;     // at most 65
-  std::string Species;  // at most 20: "Largemouth", "Smallmouth", "Spotted"
+  std::string Lake;                         // at most 65
+  std::string Species;                      // at most 20: "Largemouth", "Smallmouth", "Spotted"
   bool operator==(const BigFishRecord&) const = default;
 };
 
 // One three-day tournament total (85 bytes on disk).
 struct BigStringerRecord {
-  std::string Angler;  // at most 20 characters
-  std::string Skill;   // at most 14: the play level's name
-  std::string Date;    // at most 10
+  std::string Angler;                       // at most 20 characters
+  std::string Skill;                        // at most 14: the play level's name
+  std::string Date;                         // at most 10
   std::string Weight = kEmptyRecordWeight;  // at most 6
-  std::string Lake;    // at most 30
+  std::string Lake;                         // at most 30
   bool operator==(const BigStringerRecord&) const = default;
 };
 

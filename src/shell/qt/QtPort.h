@@ -7,8 +7,8 @@
 #include <QPointer>
 #include <QTimer>
 #include <array>
-#include <map>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
