@@ -97,9 +97,8 @@ void Disqualify(Game& g, DqReason reason) {
     return;
   }
   if (!BeginDayEnd(g)) return;
-  g.tour.DqCaption = reason == DqReason::LifeJacket
-                         ? "Notice Of Disqualification: Failure To Wear Life Jacket"
-                         : "Notice Of Disqualification: Speeding In No Wake Zone";
+  g.tour.DqCaption = reason == DqReason::LifeJacket ? "Notice Of Disqualification: Failure To Wear Life Jacket"
+                                                    : "Notice Of Disqualification: Speeding In No Wake Zone";
   g.port.showModal(WindowId::DQ);
   ReleaseLiveWell(g);
   g.Defer([&g] { EndDay(g); });

@@ -40,7 +40,6 @@ void ResetDay(Game& g) {
   g.boat.SpeedingDQ = false;
   g.boat.NoWakeCitations = 0;
   ResetDayStatistics(g);
-  g.view.enable(Ctl::Throttle, true);
   // The boat's own day: motors off, full tank and batteries, instruments off.
   ResetBoatDay(g);
 }

@@ -11,14 +11,13 @@
 namespace lwk {
 
 const std::array<const char*, kFieldSize> CompetitorNames{{
-    "Dale Whitacre",    "Rosa Quintanilla", "Hank Belvedere",  "Marcy Tollund",    "Earl Fennimore",
-    "Juniper Haskett",  "Tomas Ruzicka",    "Lorna Pettibone", "Wade Ashcombe",    "Bettina Crull",
-    "Otis Ravenell",    "Priya Lakhani",    "Clem Doubleday",  "Yvette Marchand",  "Boyd Kettering",
-    "Nadia Sorensen",   "Ruben Ochoa",      "Gail Brisbane",   "Virgil Stamper",   "Keiko Yamaura",
-    "Lyle Underhill",   "Dot Fairweather",  "Amos Petrakis",   "Shirl McGowan",    "Buck Lindqvist",
-    "Tamsin Avery",     "Ezra Holloway",    "Carmen Villalba", "Rusty Oberholt",   "Imogen Tate",
-    "Jerome Bassett",   "Wanda Kowalczyk",  "Floyd Merriweth", "Ingrid Halvorsen", "Cletus Boone",
-    "Mae Armistead",    "Desmond Okafor",   "Lottie Greer",    "Harlan Voss",      "Opal Treadwell",
+    "Dale Whitacre",  "Rosa Quintanilla", "Hank Belvedere",  "Marcy Tollund",    "Earl Fennimore", "Juniper Haskett",
+    "Tomas Ruzicka",  "Lorna Pettibone",  "Wade Ashcombe",   "Bettina Crull",    "Otis Ravenell",  "Priya Lakhani",
+    "Clem Doubleday", "Yvette Marchand",  "Boyd Kettering",  "Nadia Sorensen",   "Ruben Ochoa",    "Gail Brisbane",
+    "Virgil Stamper", "Keiko Yamaura",    "Lyle Underhill",  "Dot Fairweather",  "Amos Petrakis",  "Shirl McGowan",
+    "Buck Lindqvist", "Tamsin Avery",     "Ezra Holloway",   "Carmen Villalba",  "Rusty Oberholt", "Imogen Tate",
+    "Jerome Bassett", "Wanda Kowalczyk",  "Floyd Merriweth", "Ingrid Halvorsen", "Cletus Boone",   "Mae Armistead",
+    "Desmond Okafor", "Lottie Greer",     "Harlan Voss",     "Opal Treadwell",
 }};
 
 namespace {
@@ -69,7 +68,8 @@ std::string TodayText() {
 
 void NewField(Game& g) {
   TournamentState& t = g.tour;
-  for (int k = 0; k < kFieldSize; ++k) t.TournamentField[static_cast<size_t>(k)] = {CompetitorNames[static_cast<size_t>(k)], {}};
+  for (int k = 0; k < kFieldSize; ++k)
+    t.TournamentField[static_cast<size_t>(k)] = {CompetitorNames[static_cast<size_t>(k)], {}};
   t.TournamentField[kPlayerRow] = {t.AnglerName, {}};
   t.DayLunker = {};
   // The entry form.
@@ -133,7 +133,8 @@ void StandingsFormShow(Game& g) {
   TournamentState& t = g.tour;
   StandingsView& v = t.standings;
   if (t.TournamentDay == 0)
-    for (int p = 0; p < kStandingsRows; ++p) v.rows[static_cast<size_t>(p)] = {std::to_string(p + 1), "", "", "", "", ""};
+    for (int p = 0; p < kStandingsRows; ++p)
+      v.rows[static_cast<size_t>(p)] = {std::to_string(p + 1), "", "", "", "", ""};
   std::array<AnglerEntry, kStandingsRows> sorted = t.TournamentField;
   for (int i = 0; i < kStandingsRows; ++i)
     for (int j = 0; j < kStandingsRows; ++j)
@@ -183,9 +184,10 @@ void StandingsPrintBtnClick(Game& g) {
   const bool final = FinalStandings(t);
   constexpr int x = 200;
   canvas->setFont("Ariel", 16, true);
-  canvas->textOut(x, 100,
-                  final ? "Final Standings --    Date: " + TodayText()
-                        : "Current Standings For Day " + std::to_string(t.TournamentDay + 1) + "    Date: " + TodayText());
+  canvas->textOut(
+      x, 100,
+      final ? "Final Standings --    Date: " + TodayText()
+            : "Current Standings For Day " + std::to_string(t.TournamentDay + 1) + "    Date: " + TodayText());
   canvas->setFont("Ariel", 12, false);
   canvas->textOut(x, 200, "Body Of Water: " + g.lake.LakeName);
   canvas->textOut(x, 250, "Skill Level: " + LevelName(g.prefs.PlayLevel));

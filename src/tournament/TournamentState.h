@@ -25,9 +25,9 @@ struct DayStatistics {
 };
 
 constexpr int kTournamentDays = 3;
-constexpr int kFieldSize = 40;       // computer anglers, rows 0..39 of the field
-constexpr int kPlayerRow = 40;       // the player's row of the field
-constexpr int kAnglerNameMax = 20;   // characters of an angler's name
+constexpr int kFieldSize = 40;      // computer anglers, rows 0..39 of the field
+constexpr int kPlayerRow = 40;      // the player's row of the field
+constexpr int kAnglerNameMax = 20;  // characters of an angler's name
 
 // One angler of the field and his weights of the three days.
 struct AnglerEntry {

@@ -110,12 +110,13 @@ StrikeRatios DayRatios(const Game& g) {
 std::string StatsText(const Game& g) {
   const DayStatistics& s = g.tour.stats;
   const StrikeRatios r = DayRatios(g);
-  return "Number Of Casts Made : " + std::to_string(s.CastCount) + "\rTotal Number Of Bites : " +
-         std::to_string(r.bites) + "\rStrikes Missed : " + std::to_string(s.StrikesMissed) +
-         "\rBass Caught : " + std::to_string(s.BassCaught) + "\rBass Culled : " + std::to_string(s.BassCulled) +
+  return "Number Of Casts Made : " + std::to_string(s.CastCount) +
+         "\rTotal Number Of Bites : " + std::to_string(r.bites) +
+         "\rStrikes Missed : " + std::to_string(s.StrikesMissed) + "\rBass Caught : " + std::to_string(s.BassCaught) +
+         "\rBass Culled : " + std::to_string(s.BassCulled) +
          "\rShort Fish Caught : " + std::to_string(s.ShortFishCaught) +
-         "\rNon-Bass Species Caught : " + std::to_string(s.NonBassCaught) + "\rFish Lost : " +
-         std::to_string(s.FishLost) + "\r\rStrike/Hooked Ratio : " + Percent(r.hooked) +
+         "\rNon-Bass Species Caught : " + std::to_string(s.NonBassCaught) +
+         "\rFish Lost : " + std::to_string(s.FishLost) + "\r\rStrike/Hooked Ratio : " + Percent(r.hooked) +
          "\rStrike/Landed Ratio : " + Percent(r.landed);
 }
 

@@ -9,9 +9,9 @@ namespace lwk {
 
 class Game;
 
-constexpr int kWeighInRange = 2;            // cells around the boat
+constexpr int kWeighInRange = 2;                 // cells around the boat
 constexpr int kLiveWellTicksBeforeDeath = 2000;  // main-timer ticks with fish aboard
-constexpr double kDeadFishPenalty = 0.125;  // of a dead fish's weight
+constexpr double kDeadFishPenalty = 0.125;       // of a dead fish's weight
 
 // Whether a cell within range columns and rows of the boat holds the tile
 // (cells beyond the lake's edge are skipped).

@@ -29,7 +29,7 @@ TEST_F(Rules, SpeedingIsAboveThrottleFiveNextToABuoy) {
   const struct {
     int col, row, throttle;
     bool speeding;
-  } cases[] = {{21, 21, 6, true}, {21, 21, 5, false}, {22, 20, 20, false}, {19, 19, 6, true},
+  } cases[] = {{21, 21, 6, true}, {21, 21, 5, false}, {22, 20, 20, false},  {19, 19, 6, true},
                {1, 1, 6, true},   {0, 1, 6, true},    {199, 199, 20, false}};
   for (const auto& c : cases) {
     bowAt(c.col, c.row, c.throttle);
@@ -61,9 +61,7 @@ TEST_F(Rules, ACitationFinesStopsTheBoatAndCostsTimeOnlyWhenThereIsEnough) {
   setTile(20, 20, kNoWakeBuoyTile);
   g.prefs.BackgroundSoundsOn = true;
   g.setTimer(TimerId::Main, true);
-  const struct {
-    int left, after;
-  } cases[] = {{5000, 4400}, {600, 0}, {550, 550}};
+  const struct { int left, after; } cases[] = {{5000, 4400}, {600, 0}, {550, 550}};
   for (const auto& c : cases) {
     bowAt(21, 20, 12);
     g.view.throttlePos = 8;

@@ -15,8 +15,8 @@ TEST(ClockDisplay, ShowsHoursMinutesAndSecondsInTwoDigits) {
   const struct {
     int seconds;
     const char* shown;
-  } cases[] = {{28800, "08:00:00"}, {28799, "07:59:59"}, {3600, "01:00:00"}, {60, "00:01:00"}, {0, "00:00:00"},
-               {-5, "00:00:00"}};
+  } cases[] = {{28800, "08:00:00"}, {28799, "07:59:59"}, {3600, "01:00:00"},
+               {60, "00:01:00"},    {0, "00:00:00"},     {-5, "00:00:00"}};
   for (const auto& c : cases) EXPECT_EQ(ClockText(c.seconds), c.shown) << c.seconds;
 }
 

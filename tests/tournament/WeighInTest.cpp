@@ -80,12 +80,12 @@ TEST_F(WeighIn, FishDieOnlyAfterTwoThousandTicksWithTooLittleAir) {
     std::initializer_list<int> draws;
     int dead;
   } cases[] = {
-      {2000, 0, {}, 0},            // exactly 2000: never
-      {2001, 0, {0, 1, 1}, 1},     // under a quarter: two draws, the same fish twice
-      {2001, 0, {0, 0, 1}, 2},     // two fish
-      {2001, 0, {1, 0, 2}, 1},     // the quarter draw failed: one fish at the half draw
-      {4000, 1500, {0, 1}, 1},     // under a half: one fish
-      {4000, 2000, {}, 0},         // aerator half the time: none
+      {2000, 0, {}, 0},         // exactly 2000: never
+      {2001, 0, {0, 1, 1}, 1},  // under a quarter: two draws, the same fish twice
+      {2001, 0, {0, 0, 1}, 2},  // two fish
+      {2001, 0, {1, 0, 2}, 1},  // the quarter draw failed: one fish at the half draw
+      {4000, 1500, {0, 1}, 1},  // under a half: one fish
+      {4000, 2000, {}, 0},      // aerator half the time: none
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.ticks * 10000 + c.aerator);

@@ -21,9 +21,10 @@ TDQ::TDQ(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
   bevel->setGeometry(8, 8, 411, 144);
   Image1_ = new QLabel(this);
   Image1_->setObjectName("Image1");
-  Image1_->setGeometry(16, 32, 96, 96);
+  Image1_->setGeometry(14, 36, 80, 80);
   const QImage picture = LoadGamePicture(game_.GameFolder, "DQ");
-  if (!picture.isNull()) Image1_->setPixmap(QPixmap::fromImage(picture.scaled(96, 96, Qt::KeepAspectRatio)));
+  if (!picture.isNull())
+    Image1_->setPixmap(QPixmap::fromImage(picture.scaled(80, 80, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
   const struct {
     const char* name;
     const char* text;
@@ -39,9 +40,9 @@ TDQ::TDQ(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
   for (const auto& l : lines) {
     auto* label = new QLabel(l.text, this);
     label->setObjectName(l.name);
-    label->setGeometry(118, l.y, 298, 16);
+    label->setGeometry(100, l.y, 316, 16);
     QFont f = label->font();
-    f.setPointSize(8);
+    f.setPointSize(7);
     label->setFont(f);
   }
   BitBtn1_ = new QPushButton("&OK", this);

@@ -50,11 +50,11 @@ TWeighMe::TWeighMe(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
     FWgt_[static_cast<size_t>(i)] = Label(this, qPrintable(QString("F%1Wgt").arg(i + 1)), "", QRect(120, y, 100, 18));
   }
   Label(this, "Label2", "Total Weight", QRect(236, 44, 110, 18));
-  TotalWgt_ = Label(this, "TotalWgt", "", QRect(340, 44, 80, 18));
+  TotalWgt_ = Label(this, "TotalWgt", "", QRect(352, 44, 70, 18));
   Label(this, "Label3", "Dead Fish Penalty", QRect(236, 70, 110, 18));
-  Penalties_ = Label(this, "Penalties", "", QRect(340, 70, 80, 18));
+  Penalties_ = Label(this, "Penalties", "", QRect(352, 70, 70, 18));
   Label(this, "Label1", "Final Weight", QRect(236, 96, 110, 18));
-  FinalWgt_ = Label(this, "FinalWgt", "", QRect(340, 96, 80, 18));
+  FinalWgt_ = Label(this, "FinalWgt", "", QRect(352, 96, 70, 18));
   QFont bold = FinalWgt_->font();
   bold.setBold(true);
   FinalWgt_->setFont(bold);
