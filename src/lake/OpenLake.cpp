@@ -40,6 +40,9 @@ void ResetDay(Game& g) {
   g.boat.SpeedingDQ = false;
   g.boat.NoWakeCitations = 0;
   ResetDayStatistics(g);
+  // Still to join when the tackle and the cast arrive: the tackle's day reset
+  // (rod, drawer, bait, colour and retrieve labels) and the fish formula's
+  // FormulaCastsLeft / FormulaSpent with its off glyph.
   // The boat's own day: motors off, full tank and batteries, instruments off.
   ResetBoatDay(g);
 }
