@@ -101,6 +101,10 @@ struct BoatState {
 
   // Rules.
   bool LifeJacketOn = false;
+  std::uint8_t NoWakeCitations = 0;  // no-wake speeding citations today
+  bool LifeJacketWarned = false;     // a life-jacket citation was given today
+  bool SpeedingDQ = false;           // the fourth no-wake citation disqualified
+  int CitationCount = 0;             // citations of both kinds today
   double DayExpenses = 50;
 
   // Collisions.

@@ -4,6 +4,7 @@
 #include "boat/Motors.h"
 #include "boat/Traffic.h"
 #include "shell/Game.h"
+#include "tournament/Clock.h"
 
 namespace lwk {
 
@@ -28,7 +29,7 @@ void Game::MainTimerTimer() {
   if (JetSkisEnabled) JetSkiStep(*this);
   if (TickDivider <= 0) {
     if (CanoesEnabled) CanoeStep(*this);
-    if (tour.ClockRunning && tour.DayTimeLeft > 0) --tour.DayTimeLeft;
+    ClockSecond(*this);
     if (b.DepthFinderOn) {
       GraphStep(*this);
       b.MainBatteryCharge -= kGraphDrain;
@@ -44,7 +45,7 @@ void Game::MainTimerTimer() {
     if (!b.MainBatteryDead && b.MainBatteryCharge <= 0) MainBatteryShutdown(*this);
     view.fuelGauge = static_cast<int>(std::lround(b.FuelLevel));
     view.trollGauge = static_cast<int>(std::lround(b.TrollBatteryCharge));
-    // The clock display and the end-of-day check (UpdateClock) run here.
+    UpdateClock(*this);
     if (b.GpsOn) b.MainBatteryCharge -= kGpsDrain;
     TickDivider = kTicksPerGameSecond;
     Changed();

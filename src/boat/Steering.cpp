@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "boat/BoatingRules.h"
 #include "boat/DepthFinder.h"
 #include "boat/Gps.h"
 #include "boat/Motors.h"
@@ -157,7 +158,14 @@ bool MoveStep(Game& g, int d) {
 
   if (!FollowBoat(g)) SaveBoatBackground(g);
   UseEnergy(g);
-  // The no-wake and life-jacket checks run here while the outboard runs.
+  // The boating rules while the outboard runs. A disqualification ends the
+  // day: this step does nothing more (no trail, no collision).
+  if (b.OutboardOn) {
+    NoWakeCheck(g);
+    if (g.tour.DayEnding) return true;
+    LifeJacketCheck(g);
+    if (g.tour.DayEnding) return true;
+  }
   if (b.GpsOn) {
     GpsTrailMark(g);
     GpsRedraw(g);
@@ -174,6 +182,9 @@ int FormKeyDown(Game& g, int key, int shift) {
     return 0;
   }
   if (shift == kShiftShift || shift == kShiftCtrl) return key;
+  // The day is ending (a disqualification, a time-out, a weigh-in): no key
+  // moves the boat until the next day has started.
+  if (g.tour.DayEnding) return 0;
   if (g.fishing.FishOn) {
     if (key == Qt::Key_Space) g.fishing.HookSetPressed = true;
     return 0;
@@ -211,9 +222,10 @@ int FormKeyDown(Game& g, int key, int shift) {
   }
   for (int d : kKeyOrder) {
     if (key != g.DirectionKeys[static_cast<size_t>(d)]) continue;
-    if (!MoveStep(g, d)) Collide(g);
+    if (!MoveStep(g, d) && !g.tour.DayEnding) Collide(g);
     break;
   }
+  if (g.tour.DayEnding) return key;
   if (b.PaddleOn)
     ChargeTime(g, kPaddleStepSeconds);
   else if (b.TrollingOn)

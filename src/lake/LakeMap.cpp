@@ -8,6 +8,7 @@
 
 #include "shell/Files.h"
 #include "shell/Game.h"
+#include "tournament/Clock.h"
 
 namespace lwk {
 
@@ -41,8 +42,7 @@ std::array<QRgb, 4> ShrinkTile(const QImage& tile) {
 }
 
 void ChargeMinute(Game& g) {
-  g.tour.DayTimeLeft -= kMapViewCost;
-  if (g.tour.DayTimeLeft < 0) g.tour.DayTimeLeft = 0;
+  ChargeTime(g, kMapViewCost);
 }
 
 void MapChanged(Game& g) {

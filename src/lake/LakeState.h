@@ -57,13 +57,6 @@ struct FishTable {
 struct LakeHooks {
   // Loads a saved game over the freshly reset game; false when it failed.
   std::function<bool(Game&, const std::string& path)> LoadGame;
-  // The player's three day weights back to 0.
-  std::function<void(Game&)> ResetDayWeights;
-  // The day banner, then the clock.
-  std::function<void(Game&)> DayBanner;
-  std::function<void(Game&)> ShowClock;
-  // The standings of a new tournament and the player's name.
-  std::function<void(Game&)> NewField;
 };
 
 struct LakeState {

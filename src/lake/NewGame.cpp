@@ -14,6 +14,9 @@ void Game::ResetGameState() {
   prefs.BackgroundSoundsOn = prefs.BackgroundSounds1;
   prefs.FishingSoundsOn = prefs.FishingSounds1;
   tour.TournamentDay = 0;
+  tour.TournamentOver = false;
+  tour.DayEnding = false;
+  tour.HourWarningGiven = false;
   lake.WeatherForecast = RollForecast(Random);
   lake.TodayWeather = lake.WeatherForecast[0];
 }

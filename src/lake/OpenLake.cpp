@@ -14,6 +14,9 @@
 #include "lake/Stocking.h"
 #include "shell/Files.h"
 #include "shell/Game.h"
+#include "tournament/Clock.h"
+#include "tournament/Livewell.h"
+#include "tournament/Standings.h"
 
 namespace lwk {
 
@@ -21,14 +24,21 @@ void ResetDay(Game& g) {
   g.tour.DayTimeLeft = kDaySeconds;
   g.fishing.FishOn = false;
   g.setTimer(TimerId::Main, false);
+  g.boat.CitationCount = 0;
+  g.tour.stats.CastCount = 0;
   g.tour.AeratorOn = false;
   g.BoatRectX = g.BoatRectY = 0;
   g.BoatBackground = QImage();
-  g.tour.LiveWellCount = 0;
+  ClearLiveWell(g);
   g.view.fishFormGlyphOn = false;
   g.tour.ClockRunning = false;
   g.tour.AeratorTicks = g.tour.LiveWellTicks = 0;
   ResetTackleForDay(g);
+  // The day's citations and statistics.
+  g.boat.LifeJacketWarned = false;
+  g.boat.SpeedingDQ = false;
+  g.boat.NoWakeCitations = 0;
+  ResetDayStatistics(g);
   // The boat's own day: motors off, full tank and batteries, instruments off.
   ResetBoatDay(g);
 }
@@ -165,7 +175,7 @@ void OpenLake(Game& g, const std::string& path) {
   // under it come from the lake's tiles, so its first move leaves no copy.
   SaveBoatBackgroundFromLake(g);
   // The player's day weights and the caption.
-  if (g.lake.hooks.ResetDayWeights) g.lake.hooks.ResetDayWeights(g);
+  g.tour.PlayerDayWeight = {};
   g.view.caption = g.CaptionText();
   // Instruments and glyphs off.
   g.boat.MainBatteryDead = false;
@@ -181,11 +191,11 @@ void OpenLake(Game& g, const std::string& path) {
   // The water colours of this lake's tiles, the controls, the day.
   BuildWaterColours(g);
   RefreshTach(g);
-  if (g.lake.hooks.DayBanner) g.lake.hooks.DayBanner(g);
+  DayBanner(g);
   g.EnableGameControls(true);
-  if (g.lake.hooks.ShowClock) g.lake.hooks.ShowClock(g);
+  UpdateClock(g);
   // The new tournament's field and the player's name.
-  if (g.lake.hooks.NewField) g.lake.hooks.NewField(g);
+  NewField(g);
   // The weather of the three days can be looked at now.
   g.view.enable(Ctl::ViewWeatherWaterConditions1, true);
   g.Changed();

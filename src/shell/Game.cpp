@@ -119,7 +119,9 @@ void Game::FormActivate() {
     if (view.lakeVisible) DrawBoat(*this);
     port.processEvents();
     // MainTimer only runs once a lake has loaded.
-    if (!LakeLoading && view.lakeVisible) setTimer(TimerId::Main, true);
+    // MainTimer only runs once a lake has loaded, and stays stopped while a
+    // day is ending.
+    if (!LakeLoading && view.lakeVisible && !tour.DayEnding) setTimer(TimerId::Main, true);
   }
 }
 

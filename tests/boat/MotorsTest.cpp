@@ -176,6 +176,7 @@ TEST_F(Motors, TheTachReadsAroundTwoHundredEightyRpmPerThrottleStep) {
 }
 
 TEST_F(Motors, TheLifeJacketCostsHalfAMinuteOnceTheClockRuns) {
+  g.boat.LifeJacketOn = false;
   LJButtClick(g);
   EXPECT_TRUE(g.boat.LifeJacketOn);
   EXPECT_TRUE(g.view.lifeJacketGlyphOn);

@@ -32,6 +32,7 @@ TEST_F(Steering, EachPropulsionMovesItsOwnDistanceAndCostsItsOwnTime) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     g.boat = BoatState{};
+    g.boat.LifeJacketOn = true;
     g.lake.WaterColours = BuildWaterColourTable(g.pictures.TileBitmaps);
     g.tour.DayTimeLeft = 1000;
     g.setTimer(TimerId::KeyDown, false);

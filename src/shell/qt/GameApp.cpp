@@ -59,7 +59,10 @@ void GameApp::createWindows() {
     QWidget* window = w.id == WindowId::LiveWell   ? CreateLiveWellWindow(*game_, *port_, main_)
                       : w.id == WindowId::RodBox   ? new TRodBox(*game_, main_)
                       : w.id == WindowId::TBdrawer ? new TTBdrawer(*game_, main_)
+                      : w.id == WindowId::WeighMe  ? CreateWeighInWindow(*game_, main_)
+                      : w.id == WindowId::ShowStan ? CreateStandingsWindow(*game_, main_)
                       : w.id == WindowId::Records  ? CreateRecordsWindow(*game_, main_)
+                      : w.id == WindowId::DQ       ? CreateDisqualificationWindow(*game_, main_)
                                                    : PlaceholderWindow(main_, w.name, w.caption);
     port_->registerWindow(w.id, window);
   }

@@ -6,7 +6,12 @@
 #include "tournament/Livewell.h"
 #include "tournament/Records.h"
 #include "tournament/qt/TLiveWell.h"
+#include "tournament/Standings.h"
+#include "tournament/WeighIn.h"
+#include "tournament/qt/TDQ.h"
 #include "tournament/qt/TRecords.h"
+#include "tournament/qt/TShowStan.h"
+#include "tournament/qt/TWeighMe.h"
 
 namespace lwk {
 
@@ -20,10 +25,24 @@ QWidget* CreateRecordsWindow(Game& game, QWidget* parent) {
   return new TRecords(game, parent);
 }
 
+QWidget* CreateWeighInWindow(Game& game, QWidget* parent) {
+  return new TWeighMe(game, parent);
+}
+
+QWidget* CreateStandingsWindow(Game& game, QWidget* parent) {
+  return new TShowStan(game, parent);
+}
+
+QWidget* CreateDisqualificationWindow(Game& game, QWidget* parent) {
+  return new TDQ(game, parent);
+}
+
 void WireTournamentControls(Game& game, TForm1& form, QtPort&) {
   auto& h = form.clickHandlers;
   h[Ctl::LWButt] = [&game] { ShowLiveWell(game); };
   h[Ctl::ViewRecords1] = [&game] { ViewRecords1Click(game); };
+  h[Ctl::WeighInBtn] = [&game] { WeighInBtnClick(game); };
+  h[Ctl::ViewCurrentStandings1] = [&game] { ViewCurrentStandings1Click(game); };
 }
 
 }  // namespace lwk
