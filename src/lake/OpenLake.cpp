@@ -2,6 +2,7 @@
 
 #include "boat/DepthFinder.h"
 #include "boat/Motors.h"
+#include "fishing/FishModel.h"
 #include "lake/BoatSprite.h"
 #include "lake/Depths.h"
 #include "lake/LakeFile.h"
@@ -15,7 +16,7 @@ namespace lwk {
 
 void ResetDay(Game& g) {
   g.tour.DayTimeLeft = kDaySeconds;
-  g.fishing.FishOn = false;
+  ResetFishingForDay(g);
   g.setTimer(TimerId::Main, false);
   g.tour.AeratorOn = false;
   g.BoatRectX = g.BoatRectY = 0;
@@ -36,6 +37,12 @@ void ResetDay(Game& g) {
 
 void PickLakeClick(Game& g) {
   g.IdleSeconds = 0;
+  if (g.WaitDepth > 0) {
+    // A cast is out: it ends first, then the lake is chosen.
+    g.AbortActions();
+    g.Defer([&g] { PickLakeClick(g); });
+    return;
+  }
   OpenLake(g);
   g.port.stopSound();
 }

@@ -7,6 +7,7 @@
 
 #include "boat/qt/BoatControls.h"
 #include "boat/qt/TPickWPT.h"
+#include "fishing/qt/FishingControls.h"
 #include "lake/qt/LakeControls.h"
 #include "shell/Game.h"
 #include "shell/qt/QtPort.h"
@@ -56,6 +57,7 @@ void GameApp::createWindows() {
 void GameApp::wireControls() {
   WireBoatControls(*game_, *main_, *port_);
   WireLakeControls(*game_, *main_, *port_);
+  WireFishingControls(*game_, *main_);
 }
 
 bool GameApp::start(const QString& gameFolder) {

@@ -13,6 +13,7 @@
 #include <QToolTip>
 
 #include "boat/Steering.h"
+#include "fishing/Retrieve.h"
 #include "lake/qt/TLakeDraw.h"
 #include "shell/Game.h"
 
@@ -451,6 +452,8 @@ void TForm1::changeEvent(QEvent* e) {
 
 void TForm1::mousePressEvent(QMouseEvent* e) {
   game_.FormClick();
+  // With the line out the lake view takes no presses: they come here and set the hook.
+  FormMouseDown(game_);
   QMainWindow::mousePressEvent(e);
 }
 
@@ -489,6 +492,7 @@ void TForm1::syncFromGame() {
 
   image1_->setVisible(!v.lakeVisible);
   lake_->setVisible(v.lakeVisible);
+  if (lake_->isEnabled() != game_.fishing.LakeViewEnabled) lake_->setEnabled(game_.fishing.LakeViewEnabled);
 
   const std::string* fields[4] = {&v.rodInUse, &v.baitInUse, &v.colorInUse, &v.retreiveInUse};
   for (size_t i = 0; i < 4; ++i) botFields_[i]->setText(QString::fromStdString(*fields[i]));
