@@ -327,7 +327,9 @@ TEST(FishWeights, EachSpeciesWeighsWithinItsRange) {
     }
     EXPECT_LT(lo, c.lo + 0.3);
     EXPECT_GT(hi, c.hi * 0.6);
-    if (c.species == 0) EXPECT_LT(over12, 20000 / 150);  // only through the 1/200 draws
+    if (c.species == 0) {
+      EXPECT_LT(over12, 20000 / 150);  // only through the 1/200 draws
+    }
   }
 }
 
