@@ -9,7 +9,7 @@
 #include "boat/Traffic.h"
 #include "fishing/FishModel.h"
 #include "fishing/Retrieve.h"
-#include "fishing/TackleSeam.h"
+#include "fishing/Tackle.h"
 #include "lake/BoatSprite.h"
 #include "shell/Game.h"
 
@@ -25,13 +25,21 @@ constexpr int kMoveLength = 4;
 constexpr int kSplashHalf = 7;  // the splash is drawn at (BaitX - 7, BaitY - 7)
 constexpr int kSplashRect = 15;
 
+// The snag rating of a bait; a bait the catalogue lacks counts as weedless.
+int SnagRatingOf(int drawer, int bait) {
+  if (drawer < 0 || drawer >= kDrawerCount) return 1;
+  const auto& ratings = SnagRatings[static_cast<size_t>(drawer)];
+  return (bait >= 0 && static_cast<size_t>(bait) < ratings.size())
+             ? std::max<int>(1, ratings[static_cast<size_t>(bait)])
+             : 1;
+}
+
 double Distance(int dx, int dy) {
   return std::sqrt(static_cast<double>(dx * dx + dy * dy));
 }
 
 // Every timer of the line being out.
-constexpr TimerId kCastTimers[] = {TimerId::Plop, TimerId::Delay, TimerId::Retreive, TimerId::Strike,
-                                   TimerId::Fight};
+constexpr TimerId kCastTimers[] = {TimerId::Plop, TimerId::Delay, TimerId::Retreive, TimerId::Strike, TimerId::Fight};
 
 // A cast that was aborted: every timer of it stops, the splash and the line
 // come off the lake, and nothing is counted or charged.
@@ -98,7 +106,7 @@ bool IsRearCast(int heading, int dxi, int dyi) {
   const double dx = dxi == 0 ? 0.1 : dxi;
   const double dy = dyi == 0 ? 0.1 : dyi;
   const double theta = std::abs(std::atan(dy / dx)) * kDegreesPerRadian;
-  const bool west = dx > 0, east = dx < 0, north = dy > 0, south = dy < 0;
+  const bool west = dx > 0, east = dx<0, north = dy> 0, south = dy < 0;
   switch (heading) {
     case 0:
       return south && theta > 45;
@@ -176,7 +184,7 @@ bool CastOperation(Game& g) {
                   "button to choose a bait.");
     return true;
   }
-  f.BaitSnagRating = static_cast<std::uint8_t>(SnagRatingOf(f.CurrentDrawer, f.CurrentBait));
+  f.BaitSnagRating = SnagRatingOf(f.CurrentDrawer, f.CurrentBait);
 
   // Reach, then the target pulled in to it; the rear test reads the click.
   const int reach = CastReach(f.CurrentRod, b.LifeJacketOn, g.prefs.PlayLevel);
@@ -218,7 +226,7 @@ bool CastOperation(Game& g) {
       g.Message(BoxKind::Plain, "Your errant cast almost caused you to\rlose your bait!");
     } else {
       g.Message(BoxKind::Plain, "A WILD cast proves costly!\r\rYou have lost your bait, and some fishing time.");
-      LoseBaitOfRod(g);
+      LoseBait(g);
     }
     if (wasRunning) g.setTimer(TimerId::Main, true);
     EraseCastLine(g);

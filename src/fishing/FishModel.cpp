@@ -31,8 +31,7 @@ bool StrikeCheck(Game& g) {
       if (level == Novice) {
         strikes = true;
       } else if (f.CurrentBait - tol <= fish.Bait && fish.Bait <= f.CurrentBait + tol) {
-        strikes = level == Intermediate ||
-                  (f.CurrentColor - tol <= fish.Color && fish.Color <= f.CurrentColor + tol);
+        strikes = level == Intermediate || (f.CurrentColor - tol <= fish.Color && fish.Color <= f.CurrentColor + tol);
       }
     }
     if (!strikes && tol >= kStrikesAtAnything) strikes = true;

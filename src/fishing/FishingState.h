@@ -3,9 +3,19 @@
 // and the fish formula.
 
 #include <QImage>
+#include <array>
 #include <cstdint>
+#include <functional>
+#include <string>
 
 namespace lwk {
+
+// The main window's tackle popup menus. The window opens the menu at its
+// button; the item the player picks runs its handler before the call returns.
+struct TackleMenus {
+  std::function<void()> PopupTackleBox;     // the seven drawers (DrawerClick)
+  std::function<void()> PopupRetreiveMenu;  // the five retrieves (SetRetreive)
+};
 
 // A rectangle of the lake surface kept from under a splash or picture.
 struct SurfaceRect {
@@ -25,18 +35,34 @@ struct FightResult {
 struct FishingState {
   bool FishOn = false;          // a cast, retrieve or fight is in progress
   bool HookSetPressed = false;  // Space or a mouse press during the hook-set window
-  int CurrentRod = -1;
-  int CurrentDrawer = -1;
-  int CurrentBait = -1;
+
+  // The tackle in use; 255 is none.
+  int CurrentRod = 255;
+  int CurrentDrawer = 255;
+  int CurrentBait = 255;
   int CurrentColor = 255;
-  int RetreiveType = -1;
+  int RetreiveType = 1;    // 0 Slow, 1 Medium, 2 Fast, 3 Rippin, 4 Stop And Go
+  int BaitSnagRating = 1;  // of the bait in use, taken at each cast
+
+  // The rod box: its grid (row 0 the header, row n + 1 rod n; columns rod,
+  // bait, colour) and its current row, kept while the window is closed.
+  std::array<std::array<std::string, 3>, 17> RodList{};
+  int RodBoxRow = 1;
+
+  // The drawer window: which drawer it shows under which caption, and the
+  // bait and colour selected in its lists (-1 none).
+  int DrawerShown = 0;
+  std::string DrawerCaption = "Tacklebox Drawer ";
+  int DrawerBait = -1;
+  int DrawerColor = -1;
+
+  TackleMenus menus;
 
   // The bait, in view pixels, and its lake cell.
   int BaitX = 0;
   int BaitY = 0;
   std::uint8_t BaitCol = 0;
   std::uint8_t BaitRow = 0;
-  std::uint8_t BaitSnagRating = 1;
   bool CastInFlight = false;  // the splash animation is running
   bool BaitFouled = false;    // landed on land; in the retrieve: snagged
   bool RearCast = false;

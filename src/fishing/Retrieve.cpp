@@ -9,7 +9,7 @@
 #include "boat/Traffic.h"
 #include "fishing/Cast.h"
 #include "fishing/FishModel.h"
-#include "fishing/TackleSeam.h"
+#include "fishing/Tackle.h"
 #include "lake/LakeViewRules.h"
 #include "shell/Game.h"
 #include "tournament/Clock.h"
@@ -88,10 +88,14 @@ void FlashPicture(Game& g, const SpriteSet& set, size_t frame, int x, int y, int
   g.port.surfaceChanged(x, y, w, h);
 }
 
+std::string PriceText(int drawer) {
+  return drawer >= 0 && drawer < kDrawerCount ? std::string(Drawers[static_cast<size_t>(drawer)].price) : std::string();
+}
+
 // The message of a lost bait ends with what it costs to replace.
 void LostBaitMessage(Game& g, const std::string& first) {
   g.PlayMessage(BoxKind::Plain,
-                first + "\r\rThe lost bait costs $" + DrawerPriceText(g.fishing.CurrentDrawer) + " to replace!");
+                first + "\r\rThe lost bait costs $" + PriceText(g.fishing.CurrentDrawer) + " to replace!");
 }
 
 // The fight: rounds of the fish pulling about, the jumps, then the ending.
@@ -103,8 +107,8 @@ bool Fight(Game& g, FishSlot& fish, int species, double weight) {
     if (!g.WaitUntil([&] { return !g.timerEnabled(TimerId::Fight); })) return false;
     if (IsBass(species) && g.Random(3) == 0) {
       for (size_t k = 0; k < 3; ++k) {
-        FlashPicture(g, g.pictures.splashes, kFirstJumpFrame + k, f.BaitX - kJumpHalf, f.BaitY - kJumpHalf,
-                     kJumpRect, kJumpRect, kJumpMs);
+        FlashPicture(g, g.pictures.splashes, kFirstJumpFrame + k, f.BaitX - kJumpHalf, f.BaitY - kJumpHalf, kJumpRect,
+                     kJumpRect, kJumpMs);
         if (g.prefs.FishingSoundsOn) {
           if (g.Random(5) == 0)
             g.PlayFishingSound("MYSPL1.WAV");
@@ -132,9 +136,10 @@ bool Fight(Game& g, FishSlot& fish, int species, double weight) {
   } else if (weight > kLineBreakPounds && LightLineRod(f.CurrentRod) && g.Random(15) == 0) {
     f.LastFight.end = FightEnd::LineBroken;
     g.PlayFishingSound("aw.wav");
-    LostBaitMessage(g, "The fish BROKE YOUR LINE! It was a MONSTER!\rYou will need to select another bait\rfor this "
-                       "rod, or pick another rod.");
-    LoseBaitOfRod(g);
+    LostBaitMessage(g,
+                    "The fish BROKE YOUR LINE! It was a MONSTER!\rYou will need to select another bait\rfor this "
+                    "rod, or pick another rod.");
+    LoseBait(g);
     if (g.tour.DayTimeLeft >= kBrokenLineSeconds) ChargeTime(g, kBrokenLineSeconds);
     ++g.tour.stats.LinesBroken;
     ++g.tour.stats.FishLost;
@@ -220,7 +225,7 @@ bool Retrieve(Game& g) {
         LostBaitMessage(g,
                         "Your bait has snagged, and you\rhave lost it.\r\rYou will need to select another "
                         "bait\rfor this rod, or pick another rod.");
-        LoseBaitOfRod(g);
+        LoseBait(g);
       } else {
         g.view.status[2] = "You ALMOST lost your bait in a snag!";
         g.Changed();
@@ -277,7 +282,7 @@ bool Strike(Game& g) {
 
   // The hook-set window.
   static constexpr std::array<int, 4> kWindowMs{400, 600, 400, 250};
-  const int level = g.prefs.PlayLevel <= Professional ? g.prefs.PlayLevel : Practice;
+  const int level = g.prefs.PlayLevel <= Professional ? int{g.prefs.PlayLevel} : int{Practice};
   f.StrikeTimeUp = false;
   g.setTimerInterval(TimerId::Strike, kWindowMs[static_cast<size_t>(level)]);
   g.setTimer(TimerId::Strike, true);
@@ -301,8 +306,7 @@ bool Strike(Game& g) {
   const double weight = ParseWeight(FishWeight(g, species));
 
   if (IsBass(species) && weight > kMonsterPounds)
-    FlashPicture(g, g.pictures.dayBanners, kMonsterFrame, g.boat.BoatX - 50, g.boat.BoatY - 25, 107, 58,
-                 kMonsterMs);
+    FlashPicture(g, g.pictures.dayBanners, kMonsterFrame, g.boat.BoatX - 50, g.boat.BoatY - 25, 107, 58, kMonsterMs);
   return Fight(g, fish, species, weight);
 }
 

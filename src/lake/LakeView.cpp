@@ -88,8 +88,7 @@ void LakeView::xorLine(int x0, int y0, int x1, int y1) {
       y += sy;
     }
   }
-  if (onChanged)
-    onChanged(std::min(x0, x1) - thick, std::min(y0, y1) - thick, dx + 2 * thick + 1, -dy + 2 * thick + 1);
+  if (onChanged) onChanged(std::min(x0, x1) - thick, std::min(y0, y1) - thick, dx + 2 * thick + 1, -dy + 2 * thick + 1);
 }
 
 void LakeView::paintCell(int col, int row) {

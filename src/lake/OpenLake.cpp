@@ -3,6 +3,7 @@
 #include "boat/DepthFinder.h"
 #include "boat/Motors.h"
 #include "fishing/FishModel.h"
+#include "fishing/Tackle.h"
 #include "lake/BoatSprite.h"
 #include "lake/Depths.h"
 #include "lake/LakeFile.h"
@@ -22,15 +23,10 @@ void ResetDay(Game& g) {
   g.BoatRectX = g.BoatRectY = 0;
   g.BoatBackground = QImage();
   g.tour.LiveWellCount = 0;
-  g.fishing.CurrentRod = g.fishing.CurrentDrawer = g.fishing.CurrentBait = g.fishing.CurrentColor = 255;
-  g.fishing.RetreiveType = 1;
   g.view.fishFormGlyphOn = false;
   g.tour.ClockRunning = false;
   g.tour.AeratorTicks = g.tour.LiveWellTicks = 0;
-  g.view.rodInUse = "NONE SELECTED";
-  g.view.baitInUse = "NONE";
-  g.view.colorInUse = "NONE";
-  g.view.retreiveInUse = "NONE";
+  ResetTackleForDay(g);
   // The boat's own day: motors off, full tank and batteries, instruments off.
   ResetBoatDay(g);
 }

@@ -68,6 +68,8 @@ struct MainView {
   std::string baitInUse = "NONE";
   std::string colorInUse = "NONE";
   std::string retreiveInUse = "NONE";
+  // The checked item of RetreiveMenu (0 Slow .. 4 Stop And Go).
+  int retreiveChecked = 1;
 
   // Side panel.
   int throttlePos = 20;  // slider position 0 (top, Max) .. 20 (bottom, Off)

@@ -9,6 +9,7 @@
 #include "fishing/Cast.h"
 #include "fishing/FishModel.h"
 #include "fishing/Retrieve.h"
+#include "fishing/Tackle.h"
 #include "lake/BoatSprite.h"
 #include "shell/Files.h"
 
@@ -86,6 +87,7 @@ bool Game::StartUp(const std::string& gameFolder) {
   EnableGameControls(false);
   ResetGameState();
   LoadSettings();
+  FillRodList(*this);
 
   // Title music.
   if (prefs.BackgroundSounds1) port.playSound("theme.wav", SoundMode::Loop);

@@ -56,14 +56,14 @@ TEST(CastGeometry, TheRearOfTheBoatByHeading) {
     int heading, dx, dy;
     bool rear;
   } cases[] = {
-      {0, 0, -30, true},  {0, 0, 30, false},    {0, 30, 0, false},    // up: behind is south
-      {1, 30, -30, true}, {1, -30, 30, false},                        // up-right: behind is south-west
-      {2, 30, 0, true},   {2, -30, 0, false},   {2, 0, 30, false},    // right: a click above counts as west
-      {3, 30, 30, true},  {3, -30, -30, false},                       // down-right: behind is north-west
-      {4, 0, 30, true},   {4, 0, -30, false},                         // down: behind is north
-      {5, -30, 30, true}, {5, 30, -30, false},                        // down-left: behind is north-east
-      {6, -30, 0, true},  {6, 30, 0, false},                          // left: behind is east
-      {7, -30, -30, true}, {7, 30, 30, false},                        // up-left: behind is south-east
+      {0, 0, -30, true},   {0, 0, 30, false},    {0, 30, 0, false},  // up: behind is south
+      {1, 30, -30, true},  {1, -30, 30, false},                      // up-right: behind is south-west
+      {2, 30, 0, true},    {2, -30, 0, false},   {2, 0, 30, false},  // right: a click above counts as west
+      {3, 30, 30, true},   {3, -30, -30, false},                     // down-right: behind is north-west
+      {4, 0, 30, true},    {4, 0, -30, false},                       // down: behind is north
+      {5, -30, 30, true},  {5, 30, -30, false},                      // down-left: behind is north-east
+      {6, -30, 0, true},   {6, 30, 0, false},                        // left: behind is east
+      {7, -30, -30, true}, {7, 30, 30, false},                       // up-left: behind is south-east
   };
   for (const auto& c : cases)
     EXPECT_EQ(IsRearCast(c.heading, c.dx, c.dy), c.rear) << c.heading << " " << c.dx << "," << c.dy;
@@ -107,7 +107,9 @@ TEST_F(Casting, ACastOntoLandDrawsNoSplashAndMayLoseTheBait) {
     port.boxes.clear();
     g.fishing.CurrentBait = 5;
     bool sawSplash = false;
-    port.duringWait = [&] { sawSplash = sawSplash || g.lakeView.pixel(g.fishing.BaitX, g.fishing.BaitY) == kSplashWhite; };
+    port.duringWait = [&] {
+      sawSplash = sawSplash || g.lakeView.pixel(g.fishing.BaitX, g.fishing.BaitY) == kSplashWhite;
+    };
     const int casts = g.tour.stats.CastCount;
     const int time = g.tour.DayTimeLeft;
     g.Random.script({lose ? 0 : 3});
@@ -139,8 +141,8 @@ TEST_F(Casting, RefusedCastsCountNothingAndLeaveTheClockStopped) {
        "Your rod has no bait attached.\r\rThe rod cannot be cast without a bait.\rClick on the Tackle Box button to "
        "choose a bait.",
        true},
-      {3, 5, 0, false, 30, "Casting toward the rear of the boat\ris not permitted.\r\rThat area  is your partner's water!",
-       true},
+      {3, 5, 0, false, 30,
+       "Casting toward the rear of the boat\ris not permitted.\r\rThat area  is your partner's water!", true},
       {3, 5, 5, true, -30,
        "Tournament rules prohibit casting while\rthe outboard motor is running. Doing so may\rcause disqualification!",
        false},

@@ -31,21 +31,22 @@ TEST_F(FishChoices, PlayLevelsJudgeTheOfferDifferently) {
     int level, bait, color, retreive;
     bool strikes;
   } cases[] = {
-      {Novice, 30, 0, 0, true},  // Novice: drawer and retrieve are enough
-      {Novice, 10, 10, 1, false},
-      {Intermediate, 12, 0, 0, true},  // the model within 2, any colour
-      {Intermediate, 13, 10, 0, false},
-      {Practice, 8, 12, 0, true},  // model and colour within 2
-      {Practice, 8, 13, 0, false},
-      {Professional, 12, 8, 0, true},
-      {Professional, 10, 7, 0, false},
-      {Professional, 10, 10, 2, false},
+      {Novice, 30, 0, 0, true},                                          // Novice: drawer and retrieve are enough
+      {Novice, 10, 10, 1, false},       {Intermediate, 12, 0, 0, true},  // the model within 2, any colour
+      {Intermediate, 13, 10, 0, false}, {Practice, 8, 12, 0, true},      // model and colour within 2
+      {Practice, 8, 13, 0, false},      {Professional, 12, 8, 0, true},
+      {Professional, 10, 7, 0, false},  {Professional, 10, 10, 2, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.level) + " " + std::to_string(c.bait) + " " + std::to_string(c.color));
     g.prefs.PlayLevel = static_cast<std::uint8_t>(c.level);
-    slot(0) = FishSlot{2, 0, static_cast<std::uint8_t>(c.bait), static_cast<std::uint8_t>(c.color),
-                       static_cast<std::uint8_t>(c.retreive), 3, 0};
+    slot(0) = FishSlot{2,
+                       0,
+                       static_cast<std::uint8_t>(c.bait),
+                       static_cast<std::uint8_t>(c.color),
+                       static_cast<std::uint8_t>(c.retreive),
+                       3,
+                       0};
     EXPECT_EQ(strikes(), c.strikes);
   }
 }
@@ -58,18 +59,21 @@ TEST_F(FishChoices, ToleranceZeroOnlyWithTheFormulaAndEightStrikesAtAnything) {
     int drawer, bait, retreive;
     bool strikes;
   } cases[] = {
-      {0, false, 0, 10, 0, false},  // an exact match is not enough
-      {0, true, 0, 11, 0, true},    // the formula's one step
-      {0, true, 0, 12, 0, false},
-      {8, false, 5, 0, 3, true},  // anything at all
-      {7, false, 5, 0, 3, false},
-      {7, true, 5, 0, 3, true},
+      {0, false, 0, 10, 0, false},                             // an exact match is not enough
+      {0, true, 0, 11, 0, true},                               // the formula's one step
+      {0, true, 0, 12, 0, false},  {8, false, 5, 0, 3, true},  // anything at all
+      {7, false, 5, 0, 3, false},  {7, true, 5, 0, 3, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.tolerance) + (c.formula ? " formula" : ""));
     g.fishing.FormulaSpent = !c.formula;
-    slot(0) = FishSlot{static_cast<std::uint8_t>(c.tolerance), static_cast<std::uint8_t>(c.drawer),
-                       static_cast<std::uint8_t>(c.bait), 10, static_cast<std::uint8_t>(c.retreive), 3, 0};
+    slot(0) = FishSlot{static_cast<std::uint8_t>(c.tolerance),
+                       static_cast<std::uint8_t>(c.drawer),
+                       static_cast<std::uint8_t>(c.bait),
+                       10,
+                       static_cast<std::uint8_t>(c.retreive),
+                       3,
+                       0};
     EXPECT_EQ(strikes(), c.strikes);
   }
 }

@@ -82,12 +82,11 @@ TEST_F(Reeling, SnagsDependOnTheCellThePixelAndTheBait) {
     std::vector<int> draws;
     bool snag;
   } cases[] = {
-      {20, 10, {3}, true},      // cover, the bait held
-      {20, 10, {0}, false},     // one in ten, it slips free
-      {20, 1, {0}, false},      // a weedless bait never snags
-      {21, 10, {3, 5}, false},  // soft cover: free unless Random(15) = 0
-      {21, 10, {0, 5}, true},
-      {22, 10, {}, false},  // open water: no draw at all
+      {20, 10, {3}, true},                           // cover, the bait held
+      {20, 10, {0}, false},                          // one in ten, it slips free
+      {20, 1, {0}, false},                           // a weedless bait never snags
+      {21, 10, {3, 5}, false},                       // soft cover: free unless Random(15) = 0
+      {21, 10, {0, 5}, true},  {22, 10, {}, false},  // open water: no draw at all
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.col) + " " + std::to_string(c.rating));
