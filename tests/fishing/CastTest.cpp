@@ -5,6 +5,7 @@
 
 #include "boat/Traffic.h"
 #include "fishing/FishingFixture.h"
+#include "lake/OpenLake.h"
 
 namespace lwk {
 namespace {
@@ -231,6 +232,38 @@ TEST_F(Casting, ClosingTheGameMidRetrieveEndsTheCastCountingNothing) {
   EXPECT_EQ(g.WaitDepth, 0);
   for (TimerId id : {TimerId::Plop, TimerId::Delay, TimerId::Retreive, TimerId::Strike, TimerId::Fight})
     EXPECT_FALSE(g.timerEnabled(id));
+}
+
+}  // namespace
+}  // namespace lwk
+
+namespace lwk {
+namespace {
+
+TEST_F(Casting, PickingALakeMidFightEndsTheCastFirstThenAsksForTheLake) {
+  FishSlot& fish = fishAt(bowX(), bowY() - 36, 0);
+  port.openFiles.push_back(std::nullopt);  // the player then cancels the dialog
+  std::size_t filesLeftInFight = 0;
+  bool picked = false;
+  port.duringWait = [&] {
+    if (g.timerEnabled(TimerId::Strike)) pressSpace();
+    if (g.timerEnabled(TimerId::Fight) && !picked) {
+      picked = true;
+      PickLakeClick(g);
+      filesLeftInFight = port.openFiles.size();
+    }
+  };
+  g.Random.script({0, 1, 0, 0, 0, 1, 50, 0});  // splash; strike; twitch; 1.50 lb; seven rounds
+  castAt(0, -40);
+  EXPECT_TRUE(picked);
+  EXPECT_EQ(filesLeftInFight, 1u);  // not asked while the fight was waiting
+  EXPECT_EQ(g.fishing.LastFight.end, FightEnd::None);
+  EXPECT_EQ(fish.Species, 0);  // the fish was neither landed nor lost
+  EXPECT_EQ(g.tour.stats.CastCount, 0);
+  EXPECT_EQ(g.tour.stats.FishLost, 0);
+  EXPECT_FALSE(g.fishing.FishOn);
+  port.runPosted();
+  EXPECT_TRUE(port.openFiles.empty());  // and now the lake dialog opened
 }
 
 }  // namespace
