@@ -8,6 +8,7 @@
 #include "boat/Gps.h"
 #include "boat/Motors.h"
 #include "boat/Traffic.h"
+#include "fishing/Tackle.h"
 #include "lake/BoatSprite.h"
 #include "lake/LakeMap.h"
 #include "lake/LakeViewRules.h"
@@ -180,7 +181,8 @@ int FormKeyDown(Game& g, int key, int shift) {
   if (key == Qt::Key_Space) return 0;
   if (shift == kShiftAlt) {
     switch (key) {
-      case Qt::Key_B:  // the bait selection (tackle windows)
+      case Qt::Key_B:  // the tacklebox
+        TackleBtnClick(g);
         break;
       case Qt::Key_S:  // save the game (saved games)
         break;

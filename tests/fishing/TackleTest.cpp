@@ -1,4 +1,5 @@
 #include "fishing/TackleFixture.h"
+#include "support/GameFixture.h"
 
 namespace lwk {
 namespace {
@@ -68,6 +69,243 @@ TEST_F(TackleGame, LosingTheBaitChargesTheDrawerPriceAndLeavesTheRodBare) {
   EXPECT_EQ(rodRow(3)[2], "NONE");
   EXPECT_EQ(g.view.baitInUse, "NONE");
   EXPECT_EQ(g.view.colorInUse, "NONE");
+}
+
+}  // namespace
+}  // namespace lwk
+
+namespace lwk {
+namespace {
+
+struct TackleFlow : TackleGame {
+  int tackleMenus = 0;
+  // What the player picks from the drawer menu when it pops up: a drawer, or
+  // nothing (the menu dismissed).
+  std::function<void()> onTackleMenu;
+
+  void SetUp() override {
+    TackleGame::SetUp();
+    g.fishing.menus.PopupTackleBox = [this] {
+      ++tackleMenus;
+      if (onTackleMenu) onTackleMenu();
+    };
+  }
+  void startClock(int left = kDaySeconds) {
+    g.tour.ClockRunning = true;
+    g.tour.DayTimeLeft = left;
+  }
+};
+
+TEST_F(TackleFlow, TimeIsChargedOnlyOnceTheClockRunsAndNeverBelowZero) {
+  // Before the day's clock starts nothing is charged.
+  pickRod(2);
+  port.onModal = [this](WindowId) {
+    g.fishing.DrawerBait = 5;
+    return ModalResult::Ok;
+  };
+  onTackleMenu = [this] { DrawerClick(g, 1); };
+  TackleBtnClick(g);
+  EXPECT_EQ(g.tour.DayTimeLeft, kDaySeconds);
+  ASSERT_EQ(g.fishing.CurrentBait, 5);
+
+  // Once it runs: a rod costs 60 s, a bait through the tacklebox 30 + 30 s.
+  startClock();
+  pickRod(2);
+  EXPECT_EQ(g.tour.DayTimeLeft, kDaySeconds - 60);
+  TackleBtnClick(g);
+  EXPECT_EQ(g.tour.DayTimeLeft, kDaySeconds - 120);
+
+  startClock(10);
+  port.answers = {Answer::Cancel};  // rod 4 has no bait: no drawer now
+  pickRod(4);
+  EXPECT_EQ(g.tour.DayTimeLeft, 0);
+  startClock(20);
+  TackleBtnClick(g);
+  EXPECT_EQ(g.tour.DayTimeLeft, 0);
+}
+
+TEST_F(TackleFlow, CancelInADrawerChangesNeitherTheTackleNorTheClock) {
+  port.answers = {Answer::Cancel};
+  pickRod(6);
+  pickBait(0, 12, 3);
+  startClock();
+  const RodSetup setup = g.prefs.RodSetups[6];
+  const auto cells = rodRow(6);
+  port.onModal = [this](WindowId id) {
+    EXPECT_EQ(id, WindowId::TBdrawer);
+    g.fishing.DrawerBait = 7;
+    g.fishing.DrawerColor = 2;
+    return ModalResult::Cancel;
+  };
+  onTackleMenu = [this] { DrawerClick(g, 3); };
+  TackleBtnClick(g);
+
+  EXPECT_EQ(tackleMenus, 1);
+  EXPECT_EQ(g.tour.DayTimeLeft, kDaySeconds - 30);  // opening the tacklebox only
+  EXPECT_EQ(g.fishing.CurrentDrawer, 0);
+  EXPECT_EQ(g.fishing.CurrentBait, 12);
+  EXPECT_EQ(g.fishing.CurrentColor, 3);
+  EXPECT_EQ(g.prefs.RodSetups[6].bait, setup.bait);
+  EXPECT_EQ(g.prefs.RodSetups[6].drawer, setup.drawer);
+  EXPECT_EQ(rodRow(6), cells);
+  EXPECT_EQ(g.view.baitInUse, BaitName(0, 12));
+  EXPECT_EQ(g.view.colorInUse, "Crawdad");
+  EXPECT_FALSE(g.DialogUp);
+}
+
+TEST_F(TackleFlow, ABaitNeedsARodFirst) {
+  g.setTimer(TimerId::Main, true);
+  startClock();
+  TackleBtnClick(g);
+  ASSERT_EQ(port.texts(), std::vector<std::string>{"You must select a rod before you can select a bait."});
+  EXPECT_FALSE(port.boxes[0].mainTimerRunning);
+  EXPECT_TRUE(g.timerEnabled(TimerId::Main));
+  EXPECT_EQ(tackleMenus, 0);
+  EXPECT_EQ(g.tour.DayTimeLeft, kDaySeconds);
+  EXPECT_FALSE(g.DialogUp);
+}
+
+TEST_F(TackleFlow, ARodWithoutABaitOffersTheTackleboxWithTheClockStopped) {
+  const std::string question = "The rod you selected has no bait attached.\r\rWould you like to select a bait for it?";
+  g.setTimer(TimerId::Main, true);
+  bool timerDuringDrawer = true;
+  port.answers = {Answer::Ok};
+  onTackleMenu = [&] {
+    timerDuringDrawer = g.timerEnabled(TimerId::Main);
+    pickBait(2, 14, 8);
+  };
+  pickRod(11);
+  ASSERT_EQ(port.boxes.size(), 1u);
+  EXPECT_EQ(port.boxes[0].text, question);
+  EXPECT_EQ(port.boxes[0].kind, BoxKind::Confirm);
+  EXPECT_EQ(port.boxes[0].buttons, Buttons::OkCancel);
+  EXPECT_FALSE(port.boxes[0].mainTimerRunning);
+  EXPECT_EQ(tackleMenus, 1);
+  EXPECT_FALSE(timerDuringDrawer);
+  EXPECT_TRUE(g.timerEnabled(TimerId::Main));
+  // The bait chosen from the drawer is on the rod and in the panels.
+  EXPECT_EQ(g.view.rodInUse, std::string(RodNames[11]));
+  EXPECT_EQ(g.view.baitInUse, "Orrin Lake Weedless Spoon");
+  EXPECT_EQ(g.view.colorInUse, "Hammered Nickel");
+  EXPECT_EQ(g.prefs.RodSetups[11].drawer, 2);
+  EXPECT_EQ(g.prefs.RodSetups[11].bait, 14);
+  EXPECT_EQ(g.prefs.RodSetups[11].color, 8);
+
+  // Cancel: the rod is in use, with no bait shown.
+  port.answers = {Answer::Cancel};
+  pickRod(0);
+  EXPECT_EQ(port.boxes.back().text, question);
+  EXPECT_EQ(tackleMenus, 1);
+  EXPECT_EQ(g.fishing.CurrentRod, 0);
+  EXPECT_EQ(g.fishing.CurrentBait, kNoTackle);
+  EXPECT_EQ(g.view.baitInUse, "NONE");
+  EXPECT_EQ(g.view.colorInUse, "NONE");
+
+  // Back to the rigged rod: its bait comes back into use, no question.
+  pickRod(11);
+  EXPECT_EQ(port.boxes.size(), 2u);
+  EXPECT_EQ(g.fishing.CurrentDrawer, 2);
+  EXPECT_EQ(g.fishing.CurrentBait, 14);
+  EXPECT_EQ(g.fishing.CurrentColor, 8);
+  EXPECT_EQ(g.view.baitInUse, "Orrin Lake Weedless Spoon");
+}
+
+TEST_F(TackleFlow, CancelInTheRodBoxLeavesTheNextBaitOnTheRodInUse) {
+  pickRod(2);
+  // The player clicks rod 5's row, then cancels.
+  port.onModal = [this](WindowId) {
+    g.fishing.RodBoxRow = 5 + 1;
+    return ModalResult::Cancel;
+  };
+  RodSelBtnClick(g);
+  port.onModal = nullptr;
+  EXPECT_EQ(g.fishing.CurrentRod, 2);
+  EXPECT_EQ(g.fishing.RodBoxRow, 3);
+
+  onTackleMenu = [this] { pickBait(6, 4, 3); };
+  TackleBtnClick(g);
+  EXPECT_EQ(g.prefs.RodSetups[2].drawer, 6);
+  EXPECT_EQ(g.prefs.RodSetups[2].bait, 4);
+  EXPECT_EQ(rodRow(2)[1], "Corran Creek Football Jig");
+  EXPECT_EQ(rodRow(2)[2], "Black/Chartreuse");
+  EXPECT_EQ(g.prefs.RodSetups[5].bait, -1);
+  EXPECT_EQ(rodRow(5)[1], "NONE");
+}
+
+TEST_F(TackleFlow, ARodSetupOutsideTheCatalogueCountsAsNoBait) {
+  g.prefs.RodSetups[9] = {1, 44, 0, 1};  // one bait past the spinnerbaits
+  FillRodList(g);
+  EXPECT_EQ(rodRow(9)[1], "NONE");
+  port.answers = {Answer::Cancel};
+  pickRod(9);
+  EXPECT_EQ(g.fishing.CurrentBait, kNoTackle);
+  EXPECT_EQ(port.boxes.size(), 1u);
+}
+
+TEST_F(TackleFlow, TheRetrieveChangesFreeAndTheDayStartsWithMediumButABlankPanel) {
+  g.fishing.menus.PopupRetreiveMenu = [this] {
+    EXPECT_TRUE(g.DialogUp);
+    SetRetreive(g, 4);
+  };
+  startClock();
+  RetrBtnClick(g);
+  EXPECT_EQ(g.fishing.RetreiveType, 4);
+  EXPECT_EQ(g.view.retreiveInUse, "Stop And Go");
+  EXPECT_EQ(g.view.retreiveChecked, 4);
+  EXPECT_EQ(g.tour.DayTimeLeft, kDaySeconds);
+  EXPECT_FALSE(g.DialogUp);
+
+  pickRod(7);
+  pickBait(3, 9, 10);
+  ResetTackleForDay(g);
+  EXPECT_EQ(g.fishing.CurrentRod, kNoTackle);
+  EXPECT_EQ(g.fishing.CurrentDrawer, kNoTackle);
+  EXPECT_EQ(g.fishing.CurrentBait, kNoTackle);
+  EXPECT_EQ(g.fishing.CurrentColor, kNoTackle);
+  EXPECT_EQ(g.fishing.RetreiveType, 1);
+  EXPECT_EQ(g.view.retreiveChecked, 1);
+  EXPECT_EQ(g.view.rodInUse, "NONE SELECTED");
+  EXPECT_EQ(g.view.baitInUse, "NONE");
+  EXPECT_EQ(g.view.colorInUse, "NONE");
+  EXPECT_EQ(g.view.retreiveInUse, "NONE");
+  EXPECT_EQ(g.prefs.RodSetups[7].bait, 9);  // the rigging is kept
+}
+
+}  // namespace
+}  // namespace lwk
+
+namespace lwk {
+namespace {
+
+TEST(TackleRestart, RodSetupsAreThereAgainAtTheNextStart) {
+  GameFixture f;
+  ASSERT_TRUE(f.start());
+  Game& g = *f.game;
+  f.port.onModal = [&g](WindowId id) {
+    if (id == WindowId::RodBox) g.fishing.RodBoxRow = 13 + 1;
+    if (id == WindowId::TBdrawer) {
+      g.fishing.DrawerBait = 10;
+      g.fishing.DrawerColor = 16;
+    }
+    return ModalResult::Ok;
+  };
+  g.fishing.menus.PopupTackleBox = [&g] { DrawerClick(g, 5); };
+  f.port.answers = {Answer::Ok};
+  RodSelBtnClick(g);
+  ASSERT_EQ(g.prefs.RodSetups[13].bait, 10);
+  g.FormClose();
+
+  TestPort port;
+  Game again(port);
+  port.game = &again;
+  ASSERT_TRUE(again.StartUp(f.folder()));
+  const RodSetup& s = again.prefs.RodSetups[13];
+  EXPECT_EQ(s.drawer, 5);
+  EXPECT_EQ(s.bait, 10);
+  EXPECT_EQ(s.color, 16);
+  EXPECT_EQ(again.fishing.RodList[14][1], "Wrenfield 4\" Tube Jig");
+  EXPECT_EQ(again.fishing.RodList[14][2], "Salt & Pepper Phantom");
+  EXPECT_EQ(again.fishing.RodList[1][1], "NONE");
 }
 
 }  // namespace

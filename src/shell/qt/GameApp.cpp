@@ -7,6 +7,9 @@
 
 #include "boat/qt/BoatControls.h"
 #include "boat/qt/TPickWPT.h"
+#include "fishing/qt/TRodBox.h"
+#include "fishing/qt/TTBdrawer.h"
+#include "fishing/qt/TackleControls.h"
 #include "fishing/qt/FishingControls.h"
 #include "lake/qt/LakeControls.h"
 #include "shell/Game.h"
@@ -46,10 +49,11 @@ void GameApp::createWindows() {
     const char* caption;
   } later[] = {
       {WindowId::LakeMap, "TLakeMap", "Lake Map"},    {WindowId::LiveWell, "TLiveWell", "Livewell Control Center"},
-      {WindowId::RodBox, "TRodBox", "Rod Selection"}, {WindowId::TBdrawer, "TTBdrawer", "Tacklebox"},
       {WindowId::WeighMe, "TWeighMe", "Weigh-In"},    {WindowId::ShowStan, "TShowStan", "Standings"},
       {WindowId::Records, "TRecords", "Records"},     {WindowId::DQ, "TDQ", "Disqualified"}};
   for (const auto& w : later) port_->registerWindow(w.id, PlaceholderWindow(main_, w.name, w.caption));
+  port_->registerWindow(WindowId::RodBox, new TRodBox(*game_, main_));
+  port_->registerWindow(WindowId::TBdrawer, new TTBdrawer(*game_, main_));
   port_->registerWindow(WindowId::TopNote, new TTopNote(main_));
   port_->registerWindow(WindowId::PickWPT, new TPickWPT(*game_, main_));
 }
@@ -57,6 +61,7 @@ void GameApp::createWindows() {
 void GameApp::wireControls() {
   WireBoatControls(*game_, *main_, *port_);
   WireLakeControls(*game_, *main_, *port_);
+  WireTackleControls(*game_, *main_);
   WireFishingControls(*game_, *main_);
 }
 

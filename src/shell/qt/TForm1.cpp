@@ -368,9 +368,9 @@ void TForm1::clicked(Ctl c) {
 }
 
 QPoint TForm1::popupPos(QWidget* button) const {
-  // Top-left at (window left + button left, window top + button top + 60).
-  const QPoint origin = mapToGlobal(QPoint(0, 0));
-  return origin + QPoint(button->x(), button->y() + 60);
+  // Top-left at (window left + button left, window top + button top + 60),
+  // the window's left and top being those of its frame.
+  return frameGeometry().topLeft() + QPoint(button->x(), button->y() + 60);
 }
 
 void TForm1::HelpBtnClick() {

@@ -42,6 +42,9 @@ class TForm1 : public QMainWindow {
   QLabel* bottomLabel(int i) const { return botLabels_[static_cast<size_t>(i)]; }
   QLineEdit* bottomField(int i) const { return botFields_[static_cast<size_t>(i)]; }
 
+  // Where a button's popup menu opens, in screen pixels.
+  QPoint popupPos(QWidget* button) const;
+
   // Opens the help popup as the Help button does.
   void HelpBtnClick();
   void SkillBtnClick();
@@ -65,7 +68,6 @@ class TForm1 : public QMainWindow {
   void layoutPanels();
   void setHint(QWidget* w, const QString& hint);
   void clicked(Ctl c);
-  QPoint popupPos(QWidget* button) const;
 
   Game& game_;
   QWidget* central_ = nullptr;
