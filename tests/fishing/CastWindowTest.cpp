@@ -5,10 +5,20 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
 
 #include "fishing/Cast.h"
 #include "fishing/qt/FishingControls.h"
+#include "fishing/qt/TRodBox.h"
+#include "fishing/qt/TTBdrawer.h"
+#include "fishing/qt/TackleControls.h"
 #include "lake/BoatSprite.h"
 #include "lake/LakeViewRules.h"
 #include "lake/OpenLake.h"
@@ -19,14 +29,41 @@
 namespace lwk {
 namespace {
 
+// A click of the left button at a point of a widget, as the player makes it.
+void Click(QWidget* w, QPoint at) {
+  QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &press);
+  QApplication::sendEvent(w, &release);
+}
+template <typename View>
+void ClickRow(View* view, int row) {
+  view->scrollToItem(view->item(row, 0));
+  Click(view->viewport(), view->visualItemRect(view->item(row, 0)).center());
+}
+void ClickRow(QListWidget* list, int row) {
+  list->scrollToItem(list->item(row));
+  Click(list->viewport(), list->visualItemRect(list->item(row)).center());
+}
+
 struct CastWindow : ::testing::Test {
   GameFixture f;
   std::unique_ptr<TForm1> form;
+  std::unique_ptr<TRodBox> rodBox;
+  std::unique_ptr<TTBdrawer> drawer;
+  std::vector<std::unique_ptr<QTimer>> watchers;
 
   void SetUp() override {
     ASSERT_TRUE(f.start());
     form = ShowMainWindow(f, 1024, 768);
+    WireTackleControls(*f.game, *form);
     WireFishingControls(*f.game, *form);
+    rodBox = std::make_unique<TRodBox>(*f.game, form.get());
+    drawer = std::make_unique<TTBdrawer>(*f.game, form.get());
+    f.port.onModal = [this](WindowId id) {
+      QDialog* d = id == WindowId::RodBox ? static_cast<QDialog*>(rodBox.get()) : drawer.get();
+      return d->exec() == QDialog::Accepted ? ModalResult::Ok : ModalResult::Cancel;
+    };
     f.game->FormResize();
     f.port.processEventsAdvances = false;
     OpenLake(*f.game, f.path("CedarFork.LAK"));
@@ -38,6 +75,27 @@ struct CastWindow : ::testing::Test {
     g().setTimer(TimerId::Main, true);
   }
   Game& g() { return *f.game; }
+  // Acts once `ready` holds, from whatever window loop runs then.
+  void when(std::function<bool()> ready, std::function<void()> act) {
+    auto t = std::make_unique<QTimer>();
+    QTimer* raw = t.get();
+    raw->setInterval(5);
+    QObject::connect(raw, &QTimer::timeout, [raw, ready, act] {
+      if (!ready()) return;
+      raw->stop();
+      act();
+    });
+    raw->start();
+    watchers.push_back(std::move(t));
+  }
+  void whenShown(QWidget* w, std::function<void()> act) {
+    when([w] { return w->isVisible(); }, std::move(act));
+  }
+  void whenPopup(const char* name, const char* item) {
+    QMenu* m = form->findChild<QMenu*>(name);
+    when([m] { return QApplication::activePopupWidget() == m; },
+         [m, item] { Click(m, m->actionGeometry(m->findChild<QAction*>(item)).center()); });
+  }
   int tile(int c, int r) { return InLake(c, r) ? g().lake.tile(c, r) : 255; }
 
   // Puts the boat facing up in the cell below a column of open water at
@@ -76,14 +134,33 @@ struct CastWindow : ::testing::Test {
   }
 };
 
-TEST_F(CastWindow, AReleaseOnTheWaterCastsAndSpaceHooksTheFishThatIsLanded) {
-  placeBelowOpenWater(4);
+TEST_F(CastWindow, ThePlayerRigsARodCastsHooksFightsAndLandsAFish) {
+  // Rod 9 in the rod box (80 pixels); it has no bait, the player
+  // picks one: the topwater drawer, its first bait and colour; Slow.
+  whenShown(rodBox.get(), [this] {
+    ClickRow(rodBox->grid(), 9);
+    rodBox->okButton()->click();
+  });
+  f.port.answers = {Answer::Ok};
+  whenPopup("TackleBox", "TopwaterBaits1");
+  whenShown(drawer.get(), [this] {
+    ClickRow(drawer->baitList(), 0);
+    ClickRow(drawer->colorList(), 0);
+    drawer->okButton()->click();
+  });
+  static_cast<QToolButton*>(form->control(Ctl::RodSelBtn))->click();
+  whenPopup("RetreiveMenu", "Slow1");
+  static_cast<QToolButton*>(form->control(Ctl::RetrBtn))->click();
   FishingState& fs = g().fishing;
-  fs.CurrentRod = 9;
-  fs.CurrentDrawer = 3;  // topwater: the strike throws the big splash
-  fs.CurrentBait = 0;
-  fs.CurrentColor = 0;
-  fs.RetreiveType = 0;
+  ASSERT_EQ(fs.CurrentRod, 9);
+  ASSERT_EQ(fs.CurrentDrawer, 3);
+  ASSERT_EQ(fs.CurrentBait, 0);
+  ASSERT_EQ(fs.RetreiveType, 0);
+  // From here on: what the cast shows.
+  f.port.boxes.clear();
+  f.port.modalMainTimer.clear();
+
+  placeBelowOpenWater(4);
   const int x = g().boat.BowProbeX, y = g().boat.BowProbeY - 60;
   const int col = (g().lakeView.leftCol() * kTilePixels + x) / kTilePixels;
   const int row = (g().lakeView.topRow() * kTilePixels + y + 4) / kTilePixels;
