@@ -268,3 +268,24 @@ TEST_F(Casting, PickingALakeMidFightEndsTheCastFirstThenAsksForTheLake) {
 
 }  // namespace
 }  // namespace lwk
+
+namespace lwk {
+namespace {
+
+TEST_F(Casting, ResizingTheViewMidRetrieveKeepsTheLineAndTheViewWhereTheyAre) {
+  LakeViewResized(g, 700, 500);
+  const QImage expected = g.lakeView.surface().copy();
+  LakeViewResized(g, 640, 480);
+  const int left = g.lakeView.leftCol();
+  int turns = 0;
+  port.duringWait = [&] {
+    if (++turns == 4) LakeViewResized(g, 700, 500);
+  };
+  castAt(0, -40);
+  EXPECT_GT(turns, 4);
+  EXPECT_EQ(g.lakeView.leftCol(), left);
+  EXPECT_EQ(g.lakeView.surface(), expected);
+}
+
+}  // namespace
+}  // namespace lwk
