@@ -72,6 +72,27 @@ TEST(CastGeometry, TheRearOfTheBoatByHeading) {
 
 struct Casting : FishingLake {};
 
+TEST_F(Casting, TheLineComesOffExactlyAtEveryAngle) {
+  const QImage before = g.lakeView.surface().copy();
+  for (int a = 0; a < 360; a += 7) {
+    const int x = 300 + static_cast<int>(std::lround(90 * std::cos(a * 0.01745))),
+              y = 240 + static_cast<int>(std::lround(90 * std::sin(a * 0.01745)));
+    g.lakeView.xorLine(300, 240, x, y);
+    // Two pixels wide all along, and no pixel of it is water any more.
+    int changed = 0;
+    for (int yy = 0; yy < 480; ++yy)
+      for (int xx = 0; xx < 640; ++xx) changed += g.lakeView.pixel(xx, yy) != before.pixel(xx, yy);
+    EXPECT_EQ(changed, 2 * (std::max(std::abs(x - 300), std::abs(y - 240)) + 1)) << a;
+    EXPECT_FALSE(WaterTest(g, x, y)) << a;
+    g.lakeView.xorLine(300, 240, x, y);
+    ASSERT_EQ(g.lakeView.surface(), before) << a;
+  }
+  // Off the surface it is clipped, never written outside.
+  g.lakeView.xorLine(600, 400, 900, 900);
+  g.lakeView.xorLine(600, 400, 900, 900);
+  EXPECT_EQ(g.lakeView.surface(), before);
+}
+
 TEST_F(Casting, ACastOnOpenWaterSplashesReelsInAndLeavesTheLakeAsItWas) {
   tickingMainTimer();
   const QImage before = g.lakeView.surface().copy();

@@ -1,6 +1,7 @@
 #pragma once
 // The boat's small synthetic lake with a rod, a bait and the splash pictures:
-// the boat sits in cell (20, 20) facing up, the basin around it open water.
+// the boat sits in cell (20, 20) facing up, the basin around it open water,
+// the view's first cell (5, 8).
 
 #include <Qt>
 #include <vector>
@@ -26,6 +27,7 @@ struct FishingLake : BoatLake {
     g.StartingUp = false;
     g.prefs.FishingSoundsOn = true;
     g.prefs.PlayLevel = Practice;
+    scroll(5, 8);  // rows 8 to 22 in view
     placeBoat(20, 20, 0);
     FishingState& f = g.fishing;
     f.CurrentRod = 3;

@@ -45,6 +45,20 @@ TEST_F(Reeling, EachRetrieveChargesByDistanceAndPacesItsSteps) {
   }
 }
 
+TEST_F(Reeling, WhenTheDaysTimeIsGoneTheStepsNoLongerWaitExceptInPractice) {
+  for (int level : {Practice, Intermediate}) {
+    SCOPED_TRACE(level);
+    g.prefs.PlayLevel = static_cast<std::uint8_t>(level);
+    g.tour.DayTimeLeft = 20;  // the 40 seconds of a Slow retrieve use it up
+    const std::int64_t start = port.now;
+    castAt(0, -40);
+    EXPECT_EQ(g.tour.DayTimeLeft, 0);
+    EXPECT_EQ(port.now - start, 250 + 150 + (level == Practice ? 8 * 150 : 0));
+    EXPECT_EQ(g.fishing.BaitY, bowY() - 40 + 8 * 4);  // every step was still taken
+    EXPECT_FALSE(g.timerEnabled(TimerId::Retreive));
+  }
+}
+
 TEST_F(Reeling, ACastEightPixelsOutHasNoSteps) {
   g.tour.DayTimeLeft = 1000;
   const auto draws = g.Random.draws();
