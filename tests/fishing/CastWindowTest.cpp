@@ -220,7 +220,11 @@ TEST_F(CastWindow, AMousePressOverTheLakeSetsTheHookWhileTheLineIsOut) {
     pressesSeen += fs.HookSetPressed ? 1 : 0;
   };
   clearFishAbove(g().boat.BowCol, g().boat.BowRow);
+  // The fish formula first, from its button.
+  static_cast<QAbstractButton*>(form->control(Ctl::FishFormulaBtn))->click();
+  EXPECT_TRUE(g().view.fishFormGlyphOn);
   releaseMouseOnLake(g().boat.BowProbeX, g().boat.BowProbeY - 60);
+  EXPECT_EQ(fs.FormulaCastsLeft, 10);
   EXPECT_EQ(pressesSeen, 1);
   // The press ended the retrieve at the next step, long before the bait was back.
   EXPECT_LT(fs.BaitY, g().boat.BowProbeY - 40);
