@@ -48,9 +48,9 @@ void GameApp::createWindows() {
     const char* name;
     const char* caption;
   } later[] = {
-      {WindowId::LakeMap, "TLakeMap", "Lake Map"},    {WindowId::LiveWell, "TLiveWell", "Livewell Control Center"},
-      {WindowId::WeighMe, "TWeighMe", "Weigh-In"},    {WindowId::ShowStan, "TShowStan", "Standings"},
-      {WindowId::Records, "TRecords", "Records"},     {WindowId::DQ, "TDQ", "Disqualified"}};
+      {WindowId::LakeMap, "TLakeMap", "Lake Map"}, {WindowId::LiveWell, "TLiveWell", "Livewell Control Center"},
+      {WindowId::WeighMe, "TWeighMe", "Weigh-In"}, {WindowId::ShowStan, "TShowStan", "Standings"},
+      {WindowId::Records, "TRecords", "Records"},  {WindowId::DQ, "TDQ", "Disqualified"}};
   for (const auto& w : later) port_->registerWindow(w.id, PlaceholderWindow(main_, w.name, w.caption));
   port_->registerWindow(WindowId::RodBox, new TRodBox(*game_, main_));
   port_->registerWindow(WindowId::TBdrawer, new TTBdrawer(*game_, main_));
