@@ -7,10 +7,10 @@
 
 #include "boat/qt/BoatControls.h"
 #include "boat/qt/TPickWPT.h"
+#include "fishing/qt/FishingControls.h"
 #include "fishing/qt/TRodBox.h"
 #include "fishing/qt/TTBdrawer.h"
 #include "fishing/qt/TackleControls.h"
-#include "fishing/qt/FishingControls.h"
 #include "lake/qt/LakeControls.h"
 #include "shell/Game.h"
 #include "shell/qt/QtPort.h"
