@@ -220,7 +220,7 @@ void GoToWptClick(Game& g) {
     return;
   }
   gps.PickCaption = "Select WayPoint To Track";
-  if (g.port.showModal(WindowId::PickWPT) != ModalResult::Ok) return;
+  if (g.PlayModal(WindowId::PickWPT) != ModalResult::Ok) return;
   const Waypoint& w = gps.Waypoints[static_cast<size_t>(std::clamp(gps.SelectedWpt, 1, kWaypointSlots))];
   // An empty slot has nowhere to point to: the GPS stays in plot mode.
   if (!w.used()) return;

@@ -339,9 +339,12 @@ void FillRodList(Game& g) {
 
 void RodSelBtnClick(Game& g) {
   FishingState& f = g.fishing;
+  // The rod and its bait stay as they are while the line is out: the fish
+  // and the snag rules read them at every step.
+  if (f.FishOn) return;
   g.DialogUp = true;
   g.IdleSeconds = 0;
-  if (g.port.showModal(WindowId::RodBox) != ModalResult::Ok) {
+  if (g.PlayModal(WindowId::RodBox) != ModalResult::Ok) {
     // A row clicked and cancelled must not receive the next bait: the rod
     // box goes back to the rod in use.
     if (f.CurrentRod != kNoTackle) f.RodBoxRow = f.CurrentRod + 1;
@@ -384,6 +387,7 @@ void RodSelBtnClick(Game& g) {
 }
 
 void TackleBtnClick(Game& g) {
+  if (g.fishing.FishOn) return;
   g.DialogUp = true;
   if (g.fishing.CurrentRod == kNoTackle) {
     g.PlayMessage(BoxKind::Plain, "You must select a rod before you can select a bait.");
@@ -405,7 +409,7 @@ void DrawerClick(Game& g, int drawer) {
   f.DrawerShown = drawer;
   f.DrawerBait = 0;
   f.DrawerColor = 0;
-  if (g.port.showModal(WindowId::TBdrawer) != ModalResult::Ok) return;
+  if (g.PlayModal(WindowId::TBdrawer) != ModalResult::Ok) return;
 
   if (g.tour.ClockRunning) ChargeTime(g, kTackleChangeSeconds);
   const bool hasBait = InRange(f.DrawerBait, BaitCatalogue[d].size());

@@ -40,6 +40,8 @@ class FolderIndex {
   // held none when it was listed.
   std::string find(const std::string& name) const;
   bool contains(const std::string& name) const;
+  // The folder listed, with a trailing separator.
+  const std::string& folder() const { return folder_; }
 
  private:
   std::string folder_;  // with a trailing separator

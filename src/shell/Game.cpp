@@ -342,6 +342,13 @@ ModalResult Game::PlayModal(WindowId id) {
   return r;
 }
 
+const FolderIndex& Game::Files() {
+  std::string folder = GameFolder;
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  if (GameFiles.folder() != folder) GameFiles = FolderIndex(folder);
+  return GameFiles;
+}
+
 bool Game::WaitUntil(const std::function<bool()>& done) {
   ++WaitDepth;
   port.waitUntil([&] { return AbortWaits || done(); });

@@ -81,6 +81,9 @@ class Game {
   std::string GameFolder;  // with a trailing separator
   // The game folder's files by name in any case, listed once at start-up.
   FolderIndex GameFiles;
+  // The index of the game folder, listed again when the folder has changed
+  // since it was made.
+  const FolderIndex& Files();
   std::string SettingsFile;
   bool SettingsFileOk = true;
   int DisplayBitsPerPixel = 0;

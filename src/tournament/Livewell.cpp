@@ -187,7 +187,7 @@ void LoadLiveWellPictures(Game& g) {
   fish.transparent = kBlack;
   fish.frames.clear();
   for (const char* name : kFishPictureNames) {
-    QImage img = LoadGamePicture(g.GameFiles, name);
+    QImage img = LoadGamePicture(g.Files(), name);
     if (img.isNull() || img.width() != kFishPictureW || img.height() != kFishPictureH) {
       failed(name);
       img = QImage(kFishPictureW, kFishPictureH, QImage::Format_RGB32);
@@ -196,7 +196,7 @@ void LoadLiveWellPictures(Game& g) {
     fish.frames.push_back(img);
   }
   for (const char* name : {"LWindOn", "LWindOff", "LWnormal", "LWrun"}) {
-    QImage img = LoadGamePicture(g.GameFiles, name);
+    QImage img = LoadGamePicture(g.Files(), name);
     const bool tank = name[2] == 'n' || name[2] == 'r';  // LWnormal, LWrun
     if (img.isNull() || (tank && (img.width() != kLiveWellW || img.height() != kLiveWellH))) {
       failed(name);

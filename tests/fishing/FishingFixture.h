@@ -18,6 +18,8 @@ constexpr QRgb kSplashWhite = 0xFFFFFFFF;
 struct FishingLake : BoatLake {
   void SetUp() override {
     BoatLake::SetUp();
+    // Casts reach their full length: the life jacket shortens them.
+    g.boat.LifeJacketOn = false;
     g.pictures.splashes.frameW = g.pictures.splashes.frameH = 16;
     g.pictures.splashes.frames.assign(8, Solid(16, 16, kSplashWhite));
     g.pictures.dayBanners.frameW = 107;

@@ -153,6 +153,25 @@ TEST_F(TackleFlow, CancelInADrawerChangesNeitherTheTackleNorTheClock) {
   EXPECT_FALSE(g.DialogUp);
 }
 
+TEST_F(TackleFlow, TackleWindowsStopTheClockAndTheTackleStaysPutWhileTheLineIsOut) {
+  g.setTimer(TimerId::Main, true);
+  pickRod(2);
+  pickBait(1, 7, 4);
+  EXPECT_TRUE(port.neverInterruptedWithTimer());
+  EXPECT_TRUE(g.timerEnabled(TimerId::Main));
+
+  // A cast in progress: neither the rod box nor the tacklebox opens.
+  g.fishing.FishOn = true;
+  const std::size_t shown = port.modalShown.size();
+  const int menus = tackleMenus;
+  RodSelBtnClick(g);
+  TackleBtnClick(g);
+  EXPECT_EQ(port.modalShown.size(), shown);
+  EXPECT_EQ(tackleMenus, menus);
+  EXPECT_EQ(g.fishing.CurrentRod, 2);
+  EXPECT_EQ(g.fishing.CurrentBait, 7);
+}
+
 TEST_F(TackleFlow, ABaitNeedsARodFirst) {
   g.setTimer(TimerId::Main, true);
   startClock();

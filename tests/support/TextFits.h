@@ -48,6 +48,12 @@ inline QStringList CutOffTexts(QWidget* root) {
       if (auto* item = t->horizontalHeaderItem(c))
         if (fm.horizontalAdvance(item->text()) + 8 > t->columnWidth(c))
           cut << t->objectName() + " \"" + item->text() + "\"";
+    // The cells' own texts, as the grid's font draws them.
+    for (int r = 0; r < t->rowCount(); ++r)
+      for (int c = 0; c < t->columnCount(); ++c)
+        if (auto* item = t->item(r, c); item && !item->text().isEmpty())
+          if (QFontMetrics(item->font()).horizontalAdvance(item->text()) + 6 > t->columnWidth(c))
+            cut << t->objectName() + " \"" + item->text() + "\"";
   }
   return cut;
 }

@@ -17,6 +17,7 @@
 #include "lake/qt/TLakeDraw.h"
 #include "shell/qt/QtPort.h"
 #include "support/MainWindowFixture.h"
+#include "support/TextFits.h"
 #include "tournament/Standings.h"
 #include "tournament/WeighIn.h"
 #include "tournament/qt/TDQ.h"
@@ -88,12 +89,15 @@ TEST_F(DayWindows, TheStandingsHighlightThePlayer) {
   w.show();
   QApplication::processEvents();
   EXPECT_EQ(w.windowTitle(), "Current Standings");
-  EXPECT_EQ(w.size(), QSize(538, 276));
+  // The stated size, wider only where this desktop's font needs the room.
+  EXPECT_GE(w.width(), 538);
+  EXPECT_EQ(w.height(), 276);
+  EXPECT_EQ(CutOffTexts(&w), QStringList());
   EXPECT_EQ(w.title()->text(), "Day 3 Standings");
   QTableWidget* grid = w.grid();
   ASSERT_EQ(grid->rowCount(), 42);
   EXPECT_EQ(grid->item(0, 2)->text(), "Day 1 Weight");
-  EXPECT_EQ(grid->columnWidth(1), 130);
+  EXPECT_GE(grid->columnWidth(1), 130);
   int mine = 0;
   for (int r = 1; r < 42; ++r) {
     const bool me = grid->item(r, 1)->text() == "Casey Brook";

@@ -14,6 +14,7 @@
 #include "shell/qt/TForm1.h"
 #include "support/GameFixture.h"
 #include "support/MainWindowFixture.h"
+#include "support/TextFits.h"
 #include "tournament/Livewell.h"
 #include "tournament/Records.h"
 #include "tournament/qt/TLiveWell.h"
@@ -114,6 +115,8 @@ TEST_F(TournamentWindows, TheRecordsWindowListsBothTables) {
   EXPECT_EQ(w.bigFish()->item(4, 0)->text(), "");
   EXPECT_EQ(w.totWgt()->item(0, 2)->text(), "38.15");
   EXPECT_EQ(w.totWgt()->item(2, 0)->text(), "");
+  // Dates and names are never cut off: the columns grow for this font.
+  EXPECT_EQ(CutOffTexts(&w), QStringList());
   w.grab().save(ScreenshotPath("records.png"));
 
   w.printBtn()->click();

@@ -111,7 +111,7 @@ void TTBdrawer::refill() {
   setWindowTitle(QString::fromStdString(f.DrawerCaption));
   auto pic = pictures_.find(f.DrawerShown);
   if (pic == pictures_.end())
-    pic = pictures_.emplace(f.DrawerShown, LoadGamePicture(game_.GameFiles, std::string(Drawers[d].picture))).first;
+    pic = pictures_.emplace(f.DrawerShown, LoadGamePicture(game_.Files(), std::string(Drawers[d].picture))).first;
   Image1_->setPixmap(QPixmap::fromImage(pic->second));
   BaitLB_->clear();
   ColorLB_->clear();

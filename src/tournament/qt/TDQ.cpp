@@ -22,7 +22,7 @@ TDQ::TDQ(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
   Image1_ = new QLabel(this);
   Image1_->setObjectName("Image1");
   Image1_->setGeometry(14, 36, 80, 80);
-  const QImage picture = LoadGamePicture(game_.GameFiles, "DQ");
+  const QImage picture = LoadGamePicture(game_.Files(), "DQ");
   if (!picture.isNull())
     Image1_->setPixmap(QPixmap::fromImage(picture.scaled(80, 80, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
   const struct {

@@ -1,11 +1,14 @@
 #include "tournament/qt/TRecords.h"
 
+#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "shell/Game.h"
+#include "shell/qt/GridFit.h"
 #include "tournament/Records.h"
 
 namespace lwk {
@@ -78,6 +81,14 @@ void TRecords::FormActivate() {
   const RecordsRows rows = RecordsGridRows(game_);
   Fill(BigFish_, rows.bigFish);
   Fill(TotWgt_, rows.totWgt);
+  // Where this desktop's font is wider, the columns and the window grow.
+  const int gain = std::max(WidenColumnsToFit(BigFish_), WidenColumnsToFit(TotWgt_));
+  if (gain > 0) {
+    setFixedSize(width() + gain, height());
+    for (QWidget* w : {static_cast<QWidget*>(BigFish_), static_cast<QWidget*>(TotWgt_)})
+      w->resize(width() - 2 * w->x(), w->height());
+    if (auto* panel = findChild<QFrame*>("Panel1")) panel->resize(width(), panel->height());
+  }
   BigFish_->scrollToTop();
   TotWgt_->scrollToTop();
 }

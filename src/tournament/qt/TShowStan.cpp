@@ -8,6 +8,7 @@
 #include <QTableWidget>
 
 #include "shell/Game.h"
+#include "shell/qt/GridFit.h"
 #include "tournament/Standings.h"
 
 namespace lwk {
@@ -87,6 +88,13 @@ void TShowStan::syncFromGame() {
       item->setForeground(QApplication::palette().color(header ? QPalette::ButtonText : QPalette::Text));
     }
   Label1_->setText(QString::fromStdString(v.title));
+  // Where this desktop's font is wider, the columns and the window grow.
+  if (const int gain = WidenColumnsToFit(wGrid_)) {
+    setFixedSize(width() + gain, height());
+    if (auto* panel = findChild<QFrame*>("Panel1")) panel->resize(panel->width() + gain, panel->height());
+    PrintBtn_->move(PrintBtn_->x() + gain, PrintBtn_->y());
+    OkBtn_->move(OkBtn_->x() + gain, OkBtn_->y());
+  }
 }
 
 void TShowStan::showEvent(QShowEvent* e) {
