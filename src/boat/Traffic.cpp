@@ -154,6 +154,25 @@ void JetSkiStep(Game& g) {
     if (!OpenWaterAt(g, c.x, c.y) || CraftInCell(c, g.boat.BoatCol, g.boat.BoatRow)) c.dir = g.Random(4);
 }
 
+void WithTrafficLifted(Game& g, const std::function<void()>& draw) {
+  TrafficState& t = g.boat.traffic;
+  // Taken away in the reverse order of drawing, in case two overlap.
+  std::array<bool, 2> canoe{}, jetSki{};
+  for (size_t i = 2; i-- > 0;) {
+    jetSki[i] = t.JetSkis[i].under.valid;
+    RestorePatch(g.lakeView, t.JetSkis[i].under);
+  }
+  for (size_t i = 2; i-- > 0;) {
+    canoe[i] = t.Canoes[i].under.valid;
+    RestorePatch(g.lakeView, t.Canoes[i].under);
+  }
+  draw();
+  for (size_t i = 0; i < 2; ++i)
+    if (canoe[i]) DrawCraft(g, t.Canoes[i], g.pictures.canoes, i);
+  for (size_t i = 0; i < 2; ++i)
+    if (jetSki[i]) DrawCraft(g, t.JetSkis[i], g.pictures.jetSkis, static_cast<size_t>(t.JetSkis[i].dir));
+}
+
 void Collide(Game& g) {
   BoatState& b = g.boat;
   TrafficState& t = b.traffic;

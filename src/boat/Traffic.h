@@ -2,6 +2,7 @@
 // Canoes and jet skis on the lake, collisions and running aground, and the
 // rescue after seven bumps in a row.
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -18,6 +19,12 @@ void PlaceWaterTraffic(Game& g);
 // up or a lake is loading.
 void CanoeStep(Game& g);
 void JetSkiStep(Game& g);
+
+// Runs draw with every canoe and jet ski taken off the surface, then puts
+// them back over what draw left, saving the pixels under them afresh. The
+// cast line is drawn this way, so a craft never keeps line pixels under it
+// and puts them back after the line has gone.
+void WithTrafficLifted(Game& g, const std::function<void()>& draw);
 
 // The step's probe point was not water.
 void Collide(Game& g);

@@ -1,7 +1,10 @@
 #pragma once
-// Tackle in use and the cast in progress.
+// Tackle in use, the cast in progress, the retrieve, the strike and the fight,
+// and the fish formula.
 
+#include <QImage>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -12,6 +15,21 @@ namespace lwk {
 struct TackleMenus {
   std::function<void()> PopupTackleBox;     // the seven drawers (DrawerClick)
   std::function<void()> PopupRetreiveMenu;  // the five retrieves (SetRetreive)
+};
+
+// A rectangle of the lake surface kept from under a splash or picture.
+struct SurfaceRect {
+  QImage pixels;
+  int x = 0, y = 0;
+  bool valid = false;
+};
+
+// What the last fight ended in, for the weigh-in's tallies and for tests.
+enum class FightEnd { None, Lost, LineBroken, Landed };
+struct FightResult {
+  FightEnd end = FightEnd::None;
+  int species = -1;
+  double weight = 0;
 };
 
 struct FishingState {
@@ -39,6 +57,36 @@ struct FishingState {
   int DrawerColor = -1;
 
   TackleMenus menus;
+
+  // The bait, in view pixels, and its lake cell.
+  int BaitX = 0;
+  int BaitY = 0;
+  std::uint8_t BaitCol = 0;
+  std::uint8_t BaitRow = 0;
+  bool CastInFlight = false;  // the splash animation is running
+  bool BaitFouled = false;    // landed on land; in the retrieve: snagged
+  bool RearCast = false;
+  // The lake view takes mouse presses; off while the line is out, so presses
+  // over the lake reach the main window and set the hook.
+  bool LakeViewEnabled = true;
+
+  // The cast line on the surface: from the bow to (LineX, LineY), drawn
+  // exclusive-or, so drawing it again takes it off.
+  bool LineDrawn = false;
+  int LineFromX = 0, LineFromY = 0, LineX = 0, LineY = 0;
+
+  // Splash animation and the strike.
+  SurfaceRect PlopRect;
+  bool RetreiveStepDone = false;
+  bool StopGoPhase = false;
+  bool StrikeTimeUp = false;
+  std::uint8_t StrikingSlot = 0;
+
+  // The fish formula: casts left before it wears off; spent = not in effect.
+  int FormulaCastsLeft = 0;
+  bool FormulaSpent = true;
+
+  FightResult LastFight;
 };
 
 }  // namespace lwk

@@ -38,6 +38,9 @@ class LakeView {
 
   // Repaints every visible tile from the grid (unless suppressed).
   void paintAll();
+  // Draws the segment with the view's pen, exclusive-or: drawing the same
+  // segment again restores every pixel exactly. Clipped to the surface.
+  void xorLine(int x0, int y0, int x1, int y1);
   // Repaints one cell if it is visible.
   void paintCell(int col, int row);
 
@@ -63,6 +66,9 @@ class LakeView {
   // While true (a cast is out) cells are not repainted, so the exclusive-or
   // cast line is never painted over.
   std::function<bool()> suppressCellPaint;
+  // While true (the line is out) the view never scrolls, by any path: the
+  // line, the splash and the water test read the surface at view pixels.
+  std::function<bool()> scrollLocked;
   // Called after the first visible column or row changed (LakeTopLeftChanged).
   std::function<void()> onTopLeftChanged;
   // Called with the view-relative rectangle that changed.
@@ -70,6 +76,7 @@ class LakeView {
 
  private:
   void drawCell(QPainter& p, int col, int row);
+  void paintEvery();
 
   QImage surface_{1, 1, QImage::Format_RGB32};
   int leftCol_ = 0;

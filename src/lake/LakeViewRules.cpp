@@ -30,6 +30,10 @@ void LakeViewResized(Game& g, int width, int height) {
   const int oldTop = g.lakeView.topRow();
   const bool sameSize = g.lakeView.width() == std::max(width, 1) && g.lakeView.height() == std::max(height, 1);
   g.lakeView.setViewSize(width, height);
+  // The fresh surface has lost the cast line: it goes back where it was, so
+  // the next exclusive-or takes it off again.
+  const FishingState& f = g.fishing;
+  if (f.LineDrawn) g.lakeView.xorLine(f.LineFromX, f.LineFromY, f.LineX, f.LineY);
   if (!g.view.lakeVisible) return;
   if (g.lakeView.leftCol() != oldLeft || g.lakeView.topRow() != oldTop)
     LakeTopLeftChanged(g);  // a larger view pulled the first cell back

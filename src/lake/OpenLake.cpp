@@ -5,6 +5,7 @@
 #include "boat/DepthFinder.h"
 #include "boat/Gps.h"
 #include "boat/Motors.h"
+#include "fishing/FishModel.h"
 #include "fishing/Tackle.h"
 #include "lake/BoatSprite.h"
 #include "lake/Depths.h"
@@ -22,7 +23,7 @@ namespace lwk {
 
 void ResetDay(Game& g) {
   g.tour.DayTimeLeft = kDaySeconds;
-  g.fishing.FishOn = false;
+  ResetFishingForDay(g);
   g.setTimer(TimerId::Main, false);
   g.boat.CitationCount = 0;
   g.tour.stats.CastCount = 0;
@@ -45,6 +46,12 @@ void ResetDay(Game& g) {
 
 void PickLakeClick(Game& g) {
   g.IdleSeconds = 0;
+  if (g.WaitDepth > 0) {
+    // A cast is out: it ends first, then the lake is chosen.
+    g.AbortActions();
+    g.Defer([&g] { PickLakeClick(g); });
+    return;
+  }
   OpenLake(g);
   g.port.stopSound();
 }

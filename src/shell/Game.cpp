@@ -6,6 +6,9 @@
 #include "boat/Motors.h"
 #include "boat/Steering.h"
 #include "boat/Traffic.h"
+#include "fishing/Cast.h"
+#include "fishing/FishModel.h"
+#include "fishing/Retrieve.h"
 #include "fishing/Tackle.h"
 #include "lake/BoatSprite.h"
 #include "shell/Files.h"
@@ -31,6 +34,7 @@ Game::Game(Port& p) : port(p) {
   lakeView.grid = &lake.LakeGrid;
   lakeView.pictures = &pictures;
   lakeView.suppressCellPaint = [this] { return fishing.FishOn; };
+  lakeView.scrollLocked = [this] { return fishing.FishOn; };
   lakeView.onChanged = [this](int x, int y, int w, int h) { port.surfaceChanged(x, y, w, h); };
   lake.hooks.LoadGame = [](Game& g, const std::string& path) { return LoadGame(g, path); };
 }
@@ -267,6 +271,8 @@ bool Game::FormCloseQuery() {
 }
 
 void Game::FormClose() {
+  // A cast, retrieve or fight still waiting ends first, counting nothing.
+  AbortActions();
   port.processEvents();
   SaveSettings();
   UpdateBigStringerFile(*this);
@@ -307,6 +313,11 @@ void Game::timerFired(TimerId id) {
   if (id == TimerId::KeyDown) KeyDownTimerTimer(*this);
   if (id == TimerId::Crash) CrashTimerTimer(*this);
   if (id == TimerId::LiveWell) AnimateLiveWell(*this);
+  if (id == TimerId::Plop) PlopTimerTimer(*this);
+  if (id == TimerId::Delay) DelayTimerTimer(*this);
+  if (id == TimerId::Retreive) RetreiveTimerTimer(*this);
+  if (id == TimerId::Strike) StrikeTimerTimer(*this);
+  if (id == TimerId::Fight) FightTimerTimer(*this);
 }
 
 void Game::PlayBackgroundSound(const std::string& name, SoundMode mode) {

@@ -40,6 +40,7 @@ constexpr std::array<TimerState, kTimerCount> kTimerDefaults{{
     {150, false},   // FightTimer
     {1000, false},  // SuspendTimer: started when the window is first shown
     {250, false},   // Timer1 of the livewell window
+    {2000, false},  // the day banner's wait
 }};
 
 constexpr int kIdleSecondsLimit = 300;  // idle seconds before the game minimizes

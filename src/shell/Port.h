@@ -28,7 +28,8 @@ enum class SoundMode {
 };
 
 // Every timer of the main window and the livewell window.
-enum class TimerId { Main, KeyDown, Crash, Plop, Delay, Retreive, Strike, Fight, Suspend, LiveWell, Count };
+// Banner only wakes the day banner's two-second wait.
+enum class TimerId { Main, KeyDown, Crash, Plop, Delay, Retreive, Strike, Fight, Suspend, LiveWell, Banner, Count };
 constexpr int kTimerCount = static_cast<int>(TimerId::Count);
 
 // The windows other than the main window, created hidden at start-up in this

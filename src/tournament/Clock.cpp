@@ -182,13 +182,12 @@ void DayBanner(Game& g) {
   }
   g.port.surfaceChanged(block.x(), block.y(), block.width() + 45, block.height());
   g.Changed();
-  // The delay timer wakes the wait when the two seconds are up.
+  // The banner's own timer wakes the wait when the two seconds are up.
   const std::int64_t start = g.port.nowMs();
-  g.setTimerInterval(TimerId::Delay, kBannerMs);
-  g.setTimer(TimerId::Delay, true);
+  g.setTimerInterval(TimerId::Banner, kBannerMs);
+  g.setTimer(TimerId::Banner, true);
   g.WaitUntil([&g, start] { return g.port.nowMs() - start >= kBannerMs; });
-  g.setTimer(TimerId::Delay, false);
-  g.setTimerInterval(TimerId::Delay, kTimerDefaults[static_cast<size_t>(TimerId::Delay)].intervalMs);
+  g.setTimer(TimerId::Banner, false);
   {
     QPainter p(&surface);
     p.drawImage(block.topLeft(), saved);

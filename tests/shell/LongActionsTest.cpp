@@ -16,8 +16,8 @@ struct LongActions : ::testing::Test {
 };
 
 TEST_F(LongActions, AWaitRunsTimersUntilItsConditionHolds) {
-  game.setTimerInterval(TimerId::Plop, 250);
-  game.setTimer(TimerId::Plop, true);
+  game.setTimerInterval(TimerId::Suspend, 250);
+  game.setTimer(TimerId::Suspend, true);
   const std::int64_t start = port.now;
   bool flag = false;
   port.duringWait = [&] { flag = port.now - start >= 1000; };
@@ -27,7 +27,7 @@ TEST_F(LongActions, AWaitRunsTimersUntilItsConditionHolds) {
 }
 
 TEST_F(LongActions, AbortEndsEveryNestedWaitAndDoesNotSpoilTheNext) {
-  game.setTimer(TimerId::Plop, true);
+  game.setTimer(TimerId::Suspend, true);
   int turns = 0;
   bool inner = true, outer = true;
   port.duringWait = [&] {
@@ -48,7 +48,7 @@ TEST_F(LongActions, AbortEndsEveryNestedWaitAndDoesNotSpoilTheNext) {
 }
 
 TEST_F(LongActions, DeferredCallsRunOnlyAfterTheWaitingActionHasUnwound) {
-  game.setTimer(TimerId::Plop, true);
+  game.setTimer(TimerId::Suspend, true);
   std::vector<std::string> order;
   int turns = 0;
   port.duringWait = [&] {

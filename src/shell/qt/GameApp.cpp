@@ -7,6 +7,7 @@
 
 #include "boat/qt/BoatControls.h"
 #include "boat/qt/TPickWPT.h"
+#include "fishing/qt/FishingControls.h"
 #include "fishing/qt/TRodBox.h"
 #include "fishing/qt/TTBdrawer.h"
 #include "fishing/qt/TackleControls.h"
@@ -75,6 +76,7 @@ void GameApp::wireControls() {
   WireLakeControls(*game_, *main_, *port_);
   WireTackleControls(*game_, *main_);
   WireTournamentControls(*game_, *main_, *port_);
+  WireFishingControls(*game_, *main_);
 }
 
 bool GameApp::start(const QString& gameFolder) {

@@ -20,6 +20,7 @@
 #include <QUrl>
 #include <QtEndian>
 
+#include "lake/qt/TLakeDraw.h"
 #include "shell/Files.h"
 #include "shell/Game.h"
 #include "shell/qt/HelpWindow.h"
@@ -295,6 +296,8 @@ void QtPort::post(std::function<void()> fn) {
 }
 
 void QtPort::sleepMs(int ms) {
+  // What the game drew on the lake just before the pause is shown during it.
+  if (main_ && main_->lake() && main_->lake()->isVisible()) main_->lake()->viewport()->repaint();
   QThread::msleep(static_cast<unsigned long>(std::max(0, ms)));
 }
 

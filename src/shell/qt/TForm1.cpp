@@ -14,6 +14,7 @@
 #include <QToolTip>
 
 #include "boat/Steering.h"
+#include "fishing/Retrieve.h"
 #include "lake/qt/TLakeDraw.h"
 #include "shell/Game.h"
 
@@ -511,6 +512,8 @@ void TForm1::applicationDeactivated() {
 
 void TForm1::mousePressEvent(QMouseEvent* e) {
   game_.FormClick();
+  // With the line out the lake view takes no presses: they come here and set the hook.
+  FormMouseDown(game_);
   QMainWindow::mousePressEvent(e);
 }
 
@@ -564,6 +567,7 @@ void TForm1::syncFromGame() {
 
   image1_->setVisible(!v.lakeVisible);
   lake_->setVisible(v.lakeVisible);
+  if (lake_->isEnabled() != game_.fishing.LakeViewEnabled) lake_->setEnabled(game_.fishing.LakeViewEnabled);
 
   const std::string* fields[4] = {&v.rodInUse, &v.baitInUse, &v.colorInUse, &v.retreiveInUse};
   for (size_t i = 0; i < 4; ++i) botFields_[i]->setText(QString::fromStdString(*fields[i]));
