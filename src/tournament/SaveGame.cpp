@@ -105,7 +105,17 @@ SavedGame SavedGameFromGame(const Game& g, const std::string& storedLakePath) {
   s.GraphBottomY = Byte(b.depth.BottomY);
   s.GraphFishCol = b.depth.LastFishCol;
   s.GraphFishRow = b.depth.LastFishRow;
-  s.FormulaSpent = !g.view.fishFormGlyphOn;
+  s.BaitX = f.BaitX;
+  s.BaitY = f.BaitY;
+  s.BaitCol = f.BaitCol;
+  s.BaitRow = f.BaitRow;
+  s.RearCast = f.RearCast;
+  s.StopGoPhase = f.StopGoPhase;
+  s.FormulaCastsLeft = Byte(f.FormulaCastsLeft);
+  s.CastInFlight = f.CastInFlight;
+  s.FormulaSpent = f.FormulaSpent;
+  s.RetreiveStepDone = f.RetreiveStepDone;
+  s.StrikingSlot = f.StrikingSlot;
   s.BoatStuck = b.BoatStuck;
   s.CastCount = t.stats.CastCount;
   s.CitationCount = b.CitationCount;
@@ -131,9 +141,6 @@ SavedGame SavedGameFromGame(const Game& g, const std::string& storedLakePath) {
   s.StrikesMissed = t.stats.StrikesMissed;
   s.FishLost = t.stats.FishLost;
   s.WeatherForecast = g.lake.WeatherForecast;
-  // TODO(cast): BaitX, BaitY, BaitCol, BaitRow, RearCast, StopGoPhase,
-  // FormulaCastsLeft, FormulaSpent, CastInFlight, RetreiveStepDone and
-  // StrikingSlot from g.fishing once the cast is in.
   return s;
 }
 
@@ -186,7 +193,15 @@ void ApplySavedGame(Game& g, const SavedGame& s) {
   b.depth.BottomY = s.GraphBottomY;
   b.depth.LastFishCol = s.GraphFishCol;
   b.depth.LastFishRow = s.GraphFishRow;
-  g.view.fishFormGlyphOn = !s.FormulaSpent;
+  f.BaitX = s.BaitX;
+  f.BaitY = s.BaitY;
+  f.BaitCol = s.BaitCol;
+  f.BaitRow = s.BaitRow;
+  f.RearCast = s.RearCast;
+  f.StopGoPhase = s.StopGoPhase;
+  f.FormulaCastsLeft = s.FormulaCastsLeft;
+  f.FormulaSpent = s.FormulaSpent;
+  f.StrikingSlot = s.StrikingSlot;
   b.BoatStuck = s.BoatStuck;
   t.stats.CastCount = s.CastCount;
   b.CitationCount = s.CitationCount;
@@ -212,12 +227,12 @@ void ApplySavedGame(Game& g, const SavedGame& s) {
   t.stats.StrikesMissed = s.StrikesMissed;
   t.stats.FishLost = s.FishLost;
   g.lake.WeatherForecast = s.WeatherForecast;
-  // TODO(cast): BaitX, BaitY, BaitCol, BaitRow, RearCast, StopGoPhase,
-  // FormulaCastsLeft, FormulaSpent and StrikingSlot into g.fishing once the
-  // cast is in.
   // The cast, retrieve or fight the file was saved in cannot resume from it:
-  // after a load no cast is running.
+  // after a load no cast is running (the new-game reset has taken the line,
+  // the splash and the fishing timers off already).
   f.FishOn = false;
+  f.CastInFlight = false;
+  f.RetreiveStepDone = false;
   f.HookSetPressed = false;
 }
 
@@ -360,6 +375,7 @@ bool LoadGame(Game& g, const std::string& path) {
   // The trolling motor's speed cannot be set while the paddle or the
   // outboard drives the boat.
   if (b.PaddleOn || b.OutboardOn) g.view.enable(Ctl::TmtrSpd, false);
+  g.view.fishFormGlyphOn = !g.fishing.FormulaSpent;
   if (b.DepthFinderOn)
     GraphScreenOn(g);
   else

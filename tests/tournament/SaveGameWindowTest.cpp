@@ -96,21 +96,31 @@ TEST(SaveGameWindow, ASavedDayTwoGameAsksBeforeOverwritingAndComesBackOnTheMainW
   ASSERT_TRUE(WriteFileAtomically(savePath, "older game"));
   QStringList filters;
   QString suffix;
-  std::string keptAfterNo;
+  QStringList questions;
+  bool openAfterNo = false;
   OnNextDialog<QFileDialog>([&](QFileDialog* dlg) {
     filters = dlg->nameFilters();
     suffix = dlg->defaultSuffix();
     dlg->selectFile(QString::fromStdString(savePath));
-    OnNextDialog<QMessageBox>([](QMessageBox* box) { Answer(box, QMessageBox::No); });
-    dlg->accept();
-    keptAfterNo = ReadWholeFile(savePath).value_or("");
-    OnNextDialog<QMessageBox>([](QMessageBox* box) { Answer(box, QMessageBox::Yes); });
-    if (dlg->isVisible()) dlg->accept();
+    OnNextDialog<QMessageBox>([&](QMessageBox* box) {
+      questions << box->text();
+      Answer(box, QMessageBox::No);
+    });
+    static_cast<QDialog*>(dlg)->accept();  // the Save button
+    openAfterNo = dlg->isVisible();
+    OnNextDialog<QMessageBox>([&](QMessageBox* box) {
+      questions << box->text();
+      Answer(box, QMessageBox::Yes);
+    });
+    if (dlg->isVisible()) static_cast<QDialog*>(dlg)->accept();
   });
   saveBtn->click();
   EXPECT_EQ(filters, QStringList{"Saved Games (*.SAV)"});
   EXPECT_EQ(suffix, "SAV");
-  EXPECT_EQ(keptAfterNo, "older game");
+  // No leaves the dialog open; Yes replaces the file.
+  ASSERT_EQ(questions.size(), 2);
+  EXPECT_TRUE(questions[0].contains("already exists")) << questions[0].toStdString();
+  EXPECT_TRUE(openAfterNo);
   ASSERT_EQ(ReadWholeFile(savePath).value_or("").size(), static_cast<size_t>(kSavedGameSize));
   EXPECT_TRUE(port.boxes.empty());
 

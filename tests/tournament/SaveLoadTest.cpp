@@ -177,12 +177,41 @@ TEST_F(SaveLoad, TheTackleInUseAndTheRodsComeBackFromTheFile) {
 }
 
 TEST_F(SaveLoad, AGameSavedDuringAFightLoadsWithNoCastRunning) {
-  g.fishing.FishOn = true;
+  placeBoat(30, 32, 2);
+  FishingState& f = g.fishing;
+  f.FishOn = f.CastInFlight = f.RetreiveStepDone = true;
+  f.BaitCol = 33;
+  f.BaitRow = 28;
+  f.StrikingSlot = 4;
+  f.StopGoPhase = true;
+  // The fish formula in effect, seven casts to go.
+  f.FormulaSpent = false;
+  f.FormulaCastsLeft = 7;
   save("Fight.SAV");
-  EXPECT_EQ(bytesOf("Fight.SAV")[52], 1);  // kept in the file as it was
+  const std::string bytes = bytesOf("Fight.SAV");
+  // Kept in the file as they were.
+  EXPECT_EQ(bytes[52], 1);
+  EXPECT_EQ(bytes[645], 1);
+  EXPECT_EQ(bytes[648], 1);
   open("Fight.SAV");
-  EXPECT_FALSE(g.fishing.FishOn);
+  EXPECT_FALSE(f.FishOn);
+  EXPECT_FALSE(f.CastInFlight);
+  EXPECT_FALSE(f.RetreiveStepDone);
+  EXPECT_FALSE(f.LineDrawn);
+  EXPECT_TRUE(f.LakeViewEnabled);
+  EXPECT_EQ(f.BaitCol, 33);
+  EXPECT_EQ(f.BaitRow, 28);
+  EXPECT_EQ(f.StrikingSlot, 4);
+  EXPECT_TRUE(f.StopGoPhase);
+  EXPECT_FALSE(f.FormulaSpent);
+  EXPECT_EQ(f.FormulaCastsLeft, 7);
+  EXPECT_TRUE(g.view.fishFormGlyphOn);
   EXPECT_TRUE(g.view.lakeVisible);
+  // The boat answers the keys again.
+  g.boat.PaddleOn = true;
+  const int x = g.boat.BoatX;
+  FormKeyDown(g, g.DirectionKeys[2], 0);  // right
+  EXPECT_NE(g.boat.BoatX, x);
 }
 
 TEST_F(SaveLoad, AMissingLakeRefusesTheSavedGameWithItsOwnMessage) {
