@@ -142,7 +142,9 @@ TEST(SaveGameWindow, ASavedDayTwoGameAsksBeforeOverwritingAndComesBackOnTheMainW
   EXPECT_TRUE(form.control(Ctl::WeighInBtn)->isEnabled());
   EXPECT_TRUE(saveBtn->isEnabled());
   for (QAction* a : form.skillMenu()->actions())
-    if (a->isCheckable()) EXPECT_EQ(a->isChecked(), a->text() == "Novice") << a->text().toStdString();
+    if (a->isCheckable()) {
+      EXPECT_EQ(a->isChecked(), a->text() == "Novice") << a->text().toStdString();
+    }
   EXPECT_TRUE(g.timerEnabled(TimerId::Main));
   EXPECT_TRUE(port.neverInterruptedWithTimer());
   EXPECT_TRUE(form.grab().save(ScreenshotPath("loaded-day2.png")));
