@@ -15,6 +15,7 @@
 #include "lake/LakeViewRules.h"
 #include "shell/Game.h"
 #include "tournament/Clock.h"
+#include "tournament/SaveGame.h"
 
 namespace lwk {
 
@@ -192,10 +193,12 @@ int FormKeyDown(Game& g, int key, int shift) {
   if (key == Qt::Key_Space) return 0;
   if (shift == kShiftAlt) {
     switch (key) {
+      // Like their buttons, these do nothing while no lake is loaded.
       case Qt::Key_B:  // the tacklebox
-        TackleBtnClick(g);
+        if (g.view.isEnabled(Ctl::TackleBtn)) TackleBtnClick(g);
         break;
-      case Qt::Key_S:  // save the game (saved games)
+      case Qt::Key_S:  // save the game
+        if (g.view.isEnabled(Ctl::SaveGameBtn)) SaveGame(g);
         break;
       case Qt::Key_T:
         TrollBtnClick(g);

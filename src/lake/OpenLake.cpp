@@ -98,11 +98,12 @@ struct PreviousLake {
 };
 
 // A lake that cannot be played: controls off, the message, nothing more.
-void RefuseLake(Game& g) {
+// A refused saved game has told the player why itself.
+void RefuseLake(Game& g, bool withMessage = true) {
   g.EnableGameControls(false);
   g.view.enable(Ctl::ViewWeatherWaterConditions1, false);
   g.port.setBusyCursor(false);
-  g.Message(BoxKind::Error, kUnableToLoadLake);
+  if (withMessage) g.Message(BoxKind::Error, kUnableToLoadLake);
   g.Changed();
 }
 
@@ -112,9 +113,9 @@ void OpenLake(Game& g, const std::string& path) {
   // The waypoints of the lake played so far are kept before another opens.
   SaveWaypointFile(g);
   const PreviousLake previous(g);
-  auto refuse = [&] {
+  auto refuse = [&](bool withMessage = true) {
     previous.restore(g);
-    RefuseLake(g);
+    RefuseLake(g, withMessage);
   };
   // Busy; the map closes, the title picture shows while the lake loads.
   g.port.setBusyCursor(true);
@@ -131,9 +132,12 @@ void OpenLake(Game& g, const std::string& path) {
   const size_t slash = path.find_last_of('/');
   const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
   if (UpperAscii(fileName).find(".SAV") != std::string::npos) {
-    const bool loaded = g.lake.hooks.LoadGame && g.lake.hooks.LoadGame(g, path);
-    if (!loaded) {
+    if (!g.lake.hooks.LoadGame) {
       refuse();
+      return;
+    }
+    if (!g.lake.hooks.LoadGame(g, path)) {
+      refuse(false);
       return;
     }
     BuildWaterColours(g);

@@ -30,7 +30,9 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   // the target on commit; on any failure the target is left as it was.
   QSaveFile f(QString::fromStdString(path));
   if (!f.open(QIODevice::WriteOnly)) return false;
-  if (f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+  // The bytes are flushed here and the result checked: commit() would rename
+  // a temporary file that a full disk cut short over the good old file.
+  if (f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) || !f.flush()) {
     f.cancelWriting();
     return false;
   }

@@ -14,6 +14,7 @@
 #include "shell/Files.h"
 #include "tournament/Livewell.h"
 #include "tournament/Records.h"
+#include "tournament/SaveGame.h"
 
 namespace lwk {
 
@@ -35,6 +36,7 @@ Game::Game(Port& p) : port(p) {
   lakeView.suppressCellPaint = [this] { return fishing.FishOn; };
   lakeView.scrollLocked = [this] { return fishing.FishOn; };
   lakeView.onChanged = [this](int x, int y, int w, int h) { port.surfaceChanged(x, y, w, h); };
+  lake.hooks.LoadGame = [](Game& g, const std::string& path) { return LoadGame(g, path); };
 }
 
 bool Game::StartUp(const std::string& gameFolder) {

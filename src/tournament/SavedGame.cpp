@@ -338,7 +338,7 @@ bool RodSetupValid(const SavedRodSetup& r) {
   if (r.Drawer == -1 && r.Bait == -1 && r.Color == -1) return true;
   if (r.Drawer < 0 || r.Drawer > 6) return false;
   const auto d = static_cast<std::size_t>(r.Drawer);
-  return r.Bait >= 0 && r.Bait < kDrawerBaitCounts[d] && r.Color >= 0 && r.Color < kDrawerColorCounts[d];
+  return r.Bait >= 0 && r.Bait < kDrawerBaitCounts[d] && r.Color >= 0 && r.Color < kDrawerColourCounts[d];
 }
 
 }  // namespace
@@ -373,7 +373,7 @@ std::optional<std::string> CheckSavedGame(const SavedGame& g) {
     const std::size_t d = g.CurrentDrawer;
     if (g.CurrentBait != 255 && g.CurrentBait >= kDrawerBaitCounts[d])
       return "CurrentBait " + std::to_string(g.CurrentBait) + " is not a bait of drawer " + std::to_string(d);
-    if (g.CurrentColor != 255 && g.CurrentColor >= kDrawerColorCounts[d])
+    if (g.CurrentColor != 255 && g.CurrentColor >= kDrawerColourCounts[d])
       return "CurrentColor " + std::to_string(g.CurrentColor) + " is not a colour of drawer " + std::to_string(d);
   }
   return std::nullopt;

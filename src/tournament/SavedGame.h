@@ -37,6 +37,7 @@
 #include <variant>
 #include <vector>
 
+#include "lake/Stocking.h"  // the baits and colours of each drawer
 #include "lake/Weather.h"
 
 namespace lwk {
@@ -136,11 +137,6 @@ struct SavedGame {
   std::int32_t LinesBroken = 0, StrikesMissed = 0, FishLost = 0;
   std::array<WeatherRecord, 3> WeatherForecast{};
 };
-
-// Baits and colours per tackle drawer; a saved bait or colour index must lie
-// inside its drawer's list.
-constexpr std::array<int, 7> kDrawerBaitCounts{48, 44, 18, 34, 54, 16, 15};
-constexpr std::array<int, 7> kDrawerColorCounts{20, 20, 15, 11, 30, 18, 11};
 
 // One entry of the file layout. The layout lists every byte of the record
 // once, in order, and drives the writer, the reader and the range checks.

@@ -5,10 +5,11 @@
 #include "shell/qt/TForm1.h"
 #include "tournament/Livewell.h"
 #include "tournament/Records.h"
-#include "tournament/qt/TLiveWell.h"
+#include "tournament/SaveGame.h"
 #include "tournament/Standings.h"
 #include "tournament/WeighIn.h"
 #include "tournament/qt/TDQ.h"
+#include "tournament/qt/TLiveWell.h"
 #include "tournament/qt/TRecords.h"
 #include "tournament/qt/TShowStan.h"
 #include "tournament/qt/TWeighMe.h"
@@ -43,6 +44,7 @@ void WireTournamentControls(Game& game, TForm1& form, QtPort&) {
   h[Ctl::ViewRecords1] = [&game] { ViewRecords1Click(game); };
   h[Ctl::WeighInBtn] = [&game] { WeighInBtnClick(game); };
   h[Ctl::ViewCurrentStandings1] = [&game] { ViewCurrentStandings1Click(game); };
+  h[Ctl::SaveGameBtn] = [&game] { SaveGame(game); };
 }
 
 }  // namespace lwk
