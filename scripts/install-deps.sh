@@ -10,6 +10,7 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   qt6-base-dev qt6-multimedia-dev libqt6printsupport6 qt6-qpa-plugins \
   libsimpleini-dev libicu-dev libzip-dev \
   libgtest-dev googletest libbenchmark-dev \
+  clang libclang-rt-14-dev \
   zip unzip fonts-dejavu-core locales \
   xvfb openbox xdotool >/dev/null
 # The tests check that numbers keep their "." under a German desktop locale.

@@ -16,10 +16,24 @@ bool FolderWritable(const std::string& folder);
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Writes a file the player cares about so that a crash never leaves half a
-// file: the bytes go to a temporary file in the same folder, are flushed, and
-// the temporary file is renamed over the old one. False on failure, in which
-// case the old file is untouched and no temporary file is left behind.
+// file: the bytes go to a temporary file in the same folder (named
+// kTemporaryFileMarker + six letters or digits), are flushed to the disk, the
+// temporary file is renamed over the old one and the folder is flushed, so
+// the new name survives a power cut too. The file keeps the permissions of
+// the one it replaces; a link is written through, not replaced. False on
+// failure, in which case the old file is untouched and no temporary file is
+// left behind.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// The start of the names of WriteFileAtomically's temporary files.
+inline constexpr const char* kTemporaryFileMarker = ".lwk-tmp-";
+// Whether a file name is one of those temporary files (the marker and
+// exactly six letters or digits), never a name of the player's own such as
+// "LWK.INI.backup".
+bool IsLeftoverTemporaryName(const std::string& fileName);
+// Removes the temporary files a crash between writing and renaming left in
+// a folder; returns how many were removed.
+int RemoveLeftoverTemporaries(const std::string& folder);
 
 // Finds a file of the game folder by name, ignoring case ("theme.wav" and
 // "THEME.WAV" are the same file). Returns the full path of the existing file,

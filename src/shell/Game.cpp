@@ -56,6 +56,10 @@ bool Game::StartUp(const std::string& gameFolder) {
             "is recommended that the game be played\rin High Color (16 bit) or True Color (24 bit) mode. See\rWindows "
             "Help for information about changing your display\rsettings.");
 
+  // A write the last run did not finish (a crash between writing a file and
+  // renaming it into place) leaves a temporary file; the real one is whole.
+  RemoveLeftoverTemporaries(GameFolder);
+
   // The settings file: a folder we cannot write to cannot hold it.
   SettingsFile = GameFolder + "LWK.INI";
   SettingsFileOk = FileExists(GameFolder) && (FileExists(SettingsFile) || FolderWritable(GameFolder));

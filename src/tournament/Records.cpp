@@ -44,6 +44,8 @@ bool ReadRecordsFile(const std::string& path, Table& table, Decode decode) {
 // new table; when that copy cannot be made the file is left alone.
 bool WriteRecordsFile(Game& g, const std::string& path, const std::string& bytes, bool& loadFailed,
                       const char* errorText) {
+  // A game that has no folder yet (before start-up) keeps no records.
+  if (g.GameFolder.empty()) return true;
   if (loadFailed && FileExists(path)) {
     const auto old = ReadWholeFile(path);
     if (!old || !WriteFileAtomically(path + ".bak", *old)) {

@@ -223,9 +223,10 @@ TEST_F(Reeling, TheFightEndsLostBrokenOrLandedInThatOrder) {
       {3, false, {0, 2}, FightEnd::Lost, "Somehow, the fish threw the bait and swims free!", 5000, 5000},
       {11, true, {1, 0}, FightEnd::LineBroken, broken.c_str(), 5000, 4940},
       {11, true, {1, 0}, FightEnd::LineBroken, broken.c_str(), 40, 40},
-      {11, true, {1, 4}, FightEnd::Landed, nullptr, 5000, 5000},
-      {3, true, {1}, FightEnd::Landed, nullptr, 5000, 5000},  // a heavy line never breaks
-      {11, false, {1}, FightEnd::Landed, nullptr, 5000, 5000},
+      // A landed fish goes to the livewell, which takes its minute and says so.
+      {11, true, {1, 4}, FightEnd::Landed, nullptr, 5000, 4940},
+      {3, true, {1}, FightEnd::Landed, nullptr, 5000, 4940},  // a heavy line never breaks
+      {11, false, {1}, FightEnd::Landed, nullptr, 5000, 4940},
   };
   hookEveryStrike();
   for (const auto& c : cases) {
@@ -234,6 +235,7 @@ TEST_F(Reeling, TheFightEndsLostBrokenOrLandedInThatOrder) {
     port.sounds.clear();
     changed.clear();
     g.tour.stats = {};
+    const double total = g.tour.LiveWellTotal;
     g.fishing.CurrentRod = c.rod;
     g.fishing.CurrentBait = 5;
     g.fishing.RetreiveType = 3;  // Rippin: 10 seconds for 40 pixels
@@ -255,7 +257,8 @@ TEST_F(Reeling, TheFightEndsLostBrokenOrLandedInThatOrder) {
       ASSERT_EQ(port.boxes.size(), 1u);
       EXPECT_EQ(port.boxes[0].text, c.message);
     } else {
-      EXPECT_TRUE(port.boxes.empty());
+      EXPECT_DOUBLE_EQ(g.tour.LiveWellTotal, total + (c.big ? 7.5 : 1.5));
+      EXPECT_FALSE(port.boxes.empty());  // the landing's own messages
     }
     EXPECT_EQ(g.tour.stats.FishLost, c.end == FightEnd::Landed ? 0 : 1);
     EXPECT_EQ(g.tour.stats.LinesBroken, c.end == FightEnd::LineBroken ? 1 : 0);

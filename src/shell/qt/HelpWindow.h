@@ -3,22 +3,13 @@
 // topic's text beside it, links between topics.
 
 #include <QDialog>
-#include <QMap>
+
+#include "shell/HelpText.h"
 
 class QListWidget;
 class QTextBrowser;
 
 namespace lwk {
-
-struct HelpTopic {
-  int number = 0;
-  QString title;
-  QString body;
-};
-
-// Parses the help file's text: "@topic N Title" starts a topic, the lines
-// after it are its body. Malformed topic lines are skipped.
-QList<HelpTopic> ParseHelp(const QString& text);
 
 class HelpWindow : public QDialog {
   Q_OBJECT
