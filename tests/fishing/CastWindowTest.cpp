@@ -25,26 +25,10 @@
 #include "lake/qt/TLakeDraw.h"
 #include "shell/qt/TForm1.h"
 #include "support/MainWindowFixture.h"
+#include "support/WidgetClicks.h"
 
 namespace lwk {
 namespace {
-
-// A click of the left button at a point of a widget, as the player makes it.
-void Click(QWidget* w, QPoint at) {
-  QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(w, &press);
-  QApplication::sendEvent(w, &release);
-}
-template <typename View>
-void ClickRow(View* view, int row) {
-  view->scrollToItem(view->item(row, 0));
-  Click(view->viewport(), view->visualItemRect(view->item(row, 0)).center());
-}
-void ClickRow(QListWidget* list, int row) {
-  list->scrollToItem(list->item(row));
-  Click(list->viewport(), list->visualItemRect(list->item(row)).center());
-}
 
 struct CastWindow : ::testing::Test {
   GameFixture f;

@@ -20,28 +20,10 @@
 #include "fishing/qt/TTBdrawer.h"
 #include "fishing/qt/TackleControls.h"
 #include "support/MainWindowFixture.h"
+#include "support/WidgetClicks.h"
 
 namespace lwk {
 namespace {
-
-// A click of the left button at a point of a widget, as the player makes it.
-void Click(QWidget* w, QPoint at) {
-  QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-  QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(w, &move);
-  QApplication::sendEvent(w, &press);
-  QApplication::sendEvent(w, &release);
-}
-
-void ClickRow(QTableWidget* grid, int row) {
-  Click(grid->viewport(), grid->visualItemRect(grid->item(row, 0)).center());
-}
-
-void ClickRow(QListWidget* list, int row) {
-  list->scrollToItem(list->item(row));
-  Click(list->viewport(), list->visualItemRect(list->item(row)).center());
-}
 
 struct TackleWindows : ::testing::Test {
   GameFixture f;
