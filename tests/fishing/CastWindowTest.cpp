@@ -30,12 +30,11 @@
 namespace lwk {
 namespace {
 
-struct CastWindow : ::testing::Test {
+struct CastWindow : ::testing::Test, WidgetWatchers {
   GameFixture f;
   std::unique_ptr<TForm1> form;
   std::unique_ptr<TRodBox> rodBox;
   std::unique_ptr<TTBdrawer> drawer;
-  std::vector<std::unique_ptr<QTimer>> watchers;
 
   void SetUp() override {
     ASSERT_TRUE(f.start());
@@ -59,22 +58,6 @@ struct CastWindow : ::testing::Test {
     g().setTimer(TimerId::Main, true);
   }
   Game& g() { return *f.game; }
-  // Acts once `ready` holds, from whatever window loop runs then.
-  void when(std::function<bool()> ready, std::function<void()> act) {
-    auto t = std::make_unique<QTimer>();
-    QTimer* raw = t.get();
-    raw->setInterval(5);
-    QObject::connect(raw, &QTimer::timeout, [raw, ready, act] {
-      if (!ready()) return;
-      raw->stop();
-      act();
-    });
-    raw->start();
-    watchers.push_back(std::move(t));
-  }
-  void whenShown(QWidget* w, std::function<void()> act) {
-    when([w] { return w->isVisible(); }, std::move(act));
-  }
   void whenPopup(const char* name, const char* item) {
     QMenu* m = form->findChild<QMenu*>(name);
     when([m] { return QApplication::activePopupWidget() == m; },

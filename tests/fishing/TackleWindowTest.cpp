@@ -25,12 +25,11 @@
 namespace lwk {
 namespace {
 
-struct TackleWindows : ::testing::Test {
+struct TackleWindows : ::testing::Test, WidgetWatchers {
   GameFixture f;
   std::unique_ptr<TForm1> form;
   std::unique_ptr<TRodBox> rodBox;
   std::unique_ptr<TTBdrawer> drawer;
-  std::vector<std::unique_ptr<QTimer>> watchers;
 
   void SetUp() override {
     ASSERT_TRUE(f.start());
@@ -49,22 +48,6 @@ struct TackleWindows : ::testing::Test {
   Game& g() { return *f.game; }
   QMenu* menu(const char* name) const { return form->findChild<QMenu*>(name); }
 
-  // Acts once `ready` holds, from whatever window loop is running then.
-  void when(std::function<bool()> ready, std::function<void()> act) {
-    auto t = std::make_unique<QTimer>();
-    QTimer* raw = t.get();
-    raw->setInterval(5);
-    QObject::connect(raw, &QTimer::timeout, [raw, ready, act] {
-      if (!ready()) return;
-      raw->stop();
-      act();
-    });
-    raw->start();
-    watchers.push_back(std::move(t));
-  }
-  void whenShown(QWidget* w, std::function<void()> act) {
-    when([w] { return w->isVisible(); }, std::move(act));
-  }
   // Picks an item of a popup menu once it has popped up, checking where.
   void whenPopup(const char* name, const char* item, QWidget* button) {
     QMenu* m = menu(name);

@@ -6,6 +6,10 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTableWidget>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
 
 namespace lwk {
 
@@ -28,5 +32,28 @@ inline void ClickRow(QListWidget* list, int row) {
   list->scrollToItem(list->item(row));
   Click(list->viewport(), list->visualItemRect(list->item(row)).center());
 }
+
+// Acts on real windows from whatever window loop runs then (a modal
+// window's own loop, a popup menu's): each watcher looks every 5 ms until its
+// condition holds, then acts once.
+struct WidgetWatchers {
+  std::vector<std::unique_ptr<QTimer>> watchers;
+
+  void when(std::function<bool()> ready, std::function<void()> act) {
+    auto t = std::make_unique<QTimer>();
+    QTimer* raw = t.get();
+    raw->setInterval(5);
+    QObject::connect(raw, &QTimer::timeout, [raw, ready, act] {
+      if (!ready()) return;
+      raw->stop();
+      act();
+    });
+    raw->start();
+    watchers.push_back(std::move(t));
+  }
+  void whenShown(QWidget* w, std::function<void()> act) {
+    when([w] { return w->isVisible(); }, std::move(act));
+  }
+};
 
 }  // namespace lwk
