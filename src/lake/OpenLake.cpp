@@ -21,6 +21,24 @@
 
 namespace lwk {
 
+void StockAndShowLake(Game& g) {
+  // Fish, then the boat beside the flag.
+  StockLake(g);
+  PlaceBoat(g);
+  RecomputeBoatProbes(g);
+  g.BoatRectX = g.boat.BoatX;
+  g.BoatRectY = g.boat.BoatY;
+  // The lake view replaces the title picture.
+  g.lakeView.paintAll();
+  g.LakeLoading = false;
+  g.view.lakeVisible = true;
+  g.Changed();
+  g.port.processEvents();
+  // The window may have drawn the boat while it showed the view: the pixels
+  // under it come from the lake's tiles, so its first move leaves no copy.
+  SaveBoatBackgroundFromLake(g);
+}
+
 void ResetDay(Game& g) {
   g.tour.DayTimeLeft = kDaySeconds;
   ResetFishingForDay(g);
@@ -170,21 +188,7 @@ void OpenLake(Game& g, const std::string& path) {
   } else {
     AssignDepths(g);
   }
-  // Fish, then the boat beside the flag.
-  StockLake(g);
-  PlaceBoat(g);
-  RecomputeBoatProbes(g);
-  g.BoatRectX = g.boat.BoatX;
-  g.BoatRectY = g.boat.BoatY;
-  // The lake view replaces the title picture.
-  g.lakeView.paintAll();
-  g.LakeLoading = false;
-  g.view.lakeVisible = true;
-  g.Changed();
-  g.port.processEvents();
-  // The window may have drawn the boat while it showed the view: the pixels
-  // under it come from the lake's tiles, so its first move leaves no copy.
-  SaveBoatBackgroundFromLake(g);
+  StockAndShowLake(g);
   // The player's day weights and the caption.
   g.tour.PlayerDayWeight = {};
   g.view.caption = g.CaptionText();

@@ -16,6 +16,9 @@ inline constexpr const char* kLakeFilterText = "Lakes (*.LAK) and Saved Games (*
 
 // The day-start reset of every per-day value this part of the game holds.
 void ResetDay(Game& g);
+// Stocks the lake, places the boat beside the flag and shows the lake view,
+// the boat's background taken from the lake's tiles alone.
+void StockAndShowLake(Game& g);
 
 // The "Select A Lake or Saved Game To Fish" button.
 void PickLakeClick(Game& g);

@@ -132,18 +132,8 @@ void StartNextDay(Game& g) {
   ResetDay(g);
   // 3. The flag in the middle of the view, the day's fish, the boat beside the flag.
   CentreViewOn(g, g.lake.WeighInCol, g.lake.WeighInRow);
-  StockLake(g);
-  PlaceBoat(g);
-  RecomputeBoatProbes(g);
-  g.BoatRectX = g.boat.BoatX;
-  g.BoatRectY = g.boat.BoatY;
-  g.lakeView.paintAll();
   // 4. The lake view again.
-  g.LakeLoading = false;
-  g.view.lakeVisible = true;
-  g.Changed();
-  g.port.processEvents();
-  SaveBoatBackground(g);
+  StockAndShowLake(g);
   DrawBoat(g);
   // 5. The livewell window shows an empty livewell (ResetDay emptied it).
   // 6. The caption with the new day.
