@@ -14,8 +14,6 @@ namespace lwk {
 
 namespace {
 
-constexpr int kCanoeW = 18, kCanoeH = 9;
-constexpr int kJetSkiSize = 18;
 constexpr int kCrashSize = 32;
 constexpr int kJetSkiSpeed = 3;
 constexpr int kJetSkiDx[4] = {1, 1, -1, -1};
