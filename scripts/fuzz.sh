@@ -4,11 +4,15 @@
 # game's own files and writers, and runs every target for SECONDS seconds
 # (default 20) on a copy of its seeds. Stops at the first finding with a
 # non-zero exit, leaving the input that shows it in
-# build-fuzz/findings/<target>/. Installs nothing: scripts/install-deps.sh
-# brings clang and its sanitizer runtimes.
+# build-fuzz/findings/<target>/. Every run starts from the same random seed
+# (FUZZ_SEED, default 1), so a short run walks the start of a long one's
+# inputs; set FUZZ_SEED to explore elsewhere. Installs nothing:
+# scripts/install-deps.sh brings clang and its sanitizer runtimes.
 set -euo pipefail
 seconds="${1:-20}"
 case "$seconds" in '' | *[!0-9]*) echo "usage: $0 [SECONDS]" >&2; exit 2 ;; esac
+seed="${FUZZ_SEED:-1}"
+case "$seed" in '' | *[!0-9]*) echo "FUZZ_SEED must be a number" >&2; exit 2 ;; esac
 cd "$(dirname "$0")/.."
 if ! command -v clang >/dev/null || ! command -v clang++ >/dev/null; then
   echo "clang is missing: run scripts/install-deps.sh" >&2
@@ -33,7 +37,7 @@ while read -r target; do
   log="build-fuzz/logs/$target.log"
   mkdir -p "$work" "$findings"
   if [ -d "build-fuzz/corpus/$target" ]; then cp -r "build-fuzz/corpus/$target/." "$work/"; fi
-  if ! "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+  if ! "build-fuzz/fuzz/$target" -max_total_time="$seconds" -seed="$seed" -timeout=10 -print_final_stats=1 \
       -artifact_prefix="$findings/" "$work" >"$log" 2>&1; then
     echo "FINDING in $target (input in $findings/, log $log):" >&2
     grep -m1 -E "ERROR: |runtime error|deadly signal|timeout|out-of-memory" "$log" >&2 || tail -n 20 "$log" >&2
