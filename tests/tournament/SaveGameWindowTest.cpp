@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -26,19 +28,15 @@
 namespace lwk {
 namespace {
 
-// Runs fn on the next modal dialog of type D once it is open.
-template <typename D>
-void OnNextDialog(std::function<void(D*)> fn) {
-  auto* poll = new QTimer(qApp);
-  poll->setInterval(10);
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, fn] {
-    if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
-      poll->stop();
-      poll->deleteLater();
-      fn(d);
-    }
-  });
-  poll->start();
+// The file name typed into the dialog's name box, with no row of its list
+// selected: a selected row (a folder the dialog picked while it listed the
+// directory) would be taken before the typed name.
+void TypeFileName(QFileDialog* dlg, const std::string& path) {
+  if (auto* list = dlg->findChild<QListView*>("listView")) list->clearSelection();
+  if (auto* edit = dlg->findChild<QLineEdit*>("fileNameEdit"))
+    edit->setText(QString::fromStdString(path));
+  else
+    dlg->selectFile(QString::fromStdString(path));
 }
 
 void Answer(QMessageBox* box, QMessageBox::StandardButton button) {
@@ -98,23 +96,31 @@ TEST(SaveGameWindow, ASavedDayTwoGameAsksBeforeOverwritingAndComesBackOnTheMainW
   QString suffix;
   QStringList questions;
   bool openAfterNo = false;
-  OnNextDialog<QFileDialog>([&](QFileDialog* dlg) {
-    filters = dlg->nameFilters();
-    suffix = dlg->defaultSuffix();
-    dlg->selectFile(QString::fromStdString(savePath));
-    OnNextDialog<QMessageBox>([&](QMessageBox* box) {
+  // Looks at the open dialog every 10 ms until the save is done; a dialog
+  // that did not take the answer is answered again at the next look.
+  bool saving = true;
+  QObject guard;
+  std::function<void()> play = [&] {
+    if (!saving) return;
+    // The next look is due before this one clicks: the Save button opens
+    // the question, which only returns once it is answered.
+    QTimer::singleShot(10, &guard, play);
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       questions << box->text();
-      Answer(box, QMessageBox::No);
-    });
-    static_cast<QDialog*>(dlg)->accept();  // the Save button
-    openAfterNo = dlg->isVisible();
-    OnNextDialog<QMessageBox>([&](QMessageBox* box) {
-      questions << box->text();
-      Answer(box, QMessageBox::Yes);
-    });
-    if (dlg->isVisible()) static_cast<QDialog*>(dlg)->accept();
-  });
+      Answer(box, questions.size() == 1 ? QMessageBox::No : QMessageBox::Yes);
+    } else if (auto* dlg = qobject_cast<QFileDialog*>(modal)) {
+      filters = dlg->nameFilters();
+      suffix = dlg->defaultSuffix();
+      if (questions.size() == 1) openAfterNo = true;  // No left the dialog open
+      TypeFileName(dlg, savePath);
+      static_cast<QDialog*>(dlg)->accept();  // the Save button
+    }
+  };
+  QTimer::singleShot(0, &guard, play);
   saveBtn->click();
+  saving = false;
   EXPECT_EQ(filters, QStringList{"Saved Games (*.SAV)"});
   EXPECT_EQ(suffix, "SAV");
   // No leaves the dialog open; Yes replaces the file.
