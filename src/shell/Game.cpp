@@ -128,7 +128,6 @@ void Game::FormActivate() {
     port.processEvents();
     if (view.lakeVisible) DrawBoat(*this);
     port.processEvents();
-    // MainTimer only runs once a lake has loaded.
     // MainTimer only runs once a lake has loaded, and stays stopped while a
     // day is ending.
     if (!LakeLoading && view.lakeVisible && !tour.DayEnding) setTimer(TimerId::Main, true);
