@@ -184,8 +184,11 @@ int FormKeyDown(Game& g, int key, int shift) {
   }
   if (shift == kShiftShift || shift == kShiftCtrl) return key;
   // The day is ending (a disqualification, a time-out, a weigh-in): no key
-  // moves the boat until the next day has started.
-  if (g.tour.DayEnding) return 0;
+  // moves the boat until the next day has started. Nor while a lake or a
+  // saved game loads (its day banner waits with the motors as saved): a
+  // move would cost the loaded day time, and Alt+S would save a game that
+  // is only half there.
+  if (g.tour.DayEnding || g.LakeLoading) return 0;
   if (g.fishing.FishOn) {
     if (key == Qt::Key_Space) g.fishing.HookSetPressed = true;
     return 0;

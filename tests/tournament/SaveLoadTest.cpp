@@ -214,6 +214,40 @@ TEST_F(SaveLoad, AGameSavedDuringAFightLoadsWithNoCastRunning) {
   EXPECT_NE(g.boat.BoatX, x);
 }
 
+TEST_F(SaveLoad, KeysPressedWhileTheGameLoadsLeaveTheSavedGameAsItWas) {
+  // Saved with the trolling motor down: a key would move the boat.
+  placeBoat(30, 32, 2);
+  g.boat.TrollingOn = true;
+  g.boat.TrollSpeed = 2;
+  g.boat.LifeJacketOn = true;
+  g.tour.ClockRunning = true;
+  g.tour.DayTimeLeft = 9000;
+  save("Trolling.SAV");
+  const int x = g.boat.BoatX, y = g.boat.BoatY;
+  // The player presses keys while the day banner of the load is up: a move,
+  // Alt+S (no save of a half-loaded game), and the paddle's key again.
+  int presses = 0;
+  port.duringWait = [&] {
+    if (!g.LakeLoading || presses > 3) return;
+    ++presses;
+    port.saveFiles.push_back(path("HalfLoaded.SAV"));
+    FormKeyDown(g, g.DirectionKeys[2], 0);
+    FormKeyDown(g, Qt::Key_S, kShiftAlt);
+  };
+  open("Trolling.SAV");
+  port.duringWait = nullptr;
+  EXPECT_GT(presses, 0);
+  EXPECT_TRUE(g.view.lakeVisible);
+  EXPECT_FALSE(g.LakeLoading);
+  EXPECT_EQ(g.boat.BoatX, x);
+  EXPECT_EQ(g.boat.BoatY, y);
+  EXPECT_EQ(g.tour.DayTimeLeft, 9000);
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(path("HalfLoaded.SAV"))));
+  // Loaded, the boat answers the keys again.
+  FormKeyDown(g, g.DirectionKeys[2], 0);
+  EXPECT_NE(g.boat.BoatX, x);
+}
+
 TEST_F(SaveLoad, AMissingLakeRefusesTheSavedGameWithItsOwnMessage) {
   save("Gone.SAV");
   ASSERT_TRUE(QFile::remove(QString::fromStdString(lakePath)));
