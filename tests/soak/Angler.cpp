@@ -516,11 +516,27 @@ void Angler::duringWait() {
   } else {
     strikeSeen_ = false;
   }
-  // Now and then the angler saves in the middle of a cast or a fight.
-  if (++waitMischief_ % 5000 == 0 && g_.view.isEnabled(Ctl::SaveGameBtn)) {
+  // Now and then, in the middle of a cast or a fight, the angler saves the
+  // game, presses a key that steers or saves, or picks a saved game or the
+  // lake again (the cast ends first, then the game opens).
+  const int turn = ++waitMischief_;
+  if (turn % 5000 == 0 && g_.view.isEnabled(Ctl::SaveGameBtn)) {
     port_.saveFiles.push_back(fx_.path("Midcast.SAV"));
     SaveGame(g_);
     ++figures_.saves;
+  } else if (turn % 3001 == 0) {
+    FormKeyDown(g_, g_.DirectionKeys[static_cast<size_t>(pick(8))], 0);
+  } else if (turn % 7919 == 0 && g_.view.isEnabled(Ctl::SaveGameBtn)) {
+    port_.saveFiles.push_back(fx_.path("Midcast.SAV"));
+    FormKeyDown(g_, Qt::Key_S, kShiftAlt);
+    ++figures_.saves;
+  } else if (turn % 15013 == 0 && g_.view.isEnabled(Ctl::PickLake)) {
+    const bool saved = FileExists(fx_.path("Midcast.SAV")) && chance(70);
+    port_.openFiles.push_back(fx_.path(saved ? "Midcast.SAV" : lakeFile_));
+    port_.inputs.push_back(std::string(kAnglerName));
+    PickLakeClick(g_);
+    ++figures_.loads;
+    midcastLoad_ = true;
   }
 }
 
@@ -654,6 +670,15 @@ void Angler::check() {
   figures_.fishLanded += fish >= fishMark_ ? fish - fishMark_ : fish;
   fishMark_ = fish;
 
+  // Answers the game did not ask for do not wait for a later question.
+  port_.inputs.clear();
+  port_.openFiles.clear();
+  port_.saveFiles.clear();
+  if (midcastLoad_) {
+    // A game picked in the middle of a cast: its day starts afresh.
+    midcastLoad_ = false;
+    startDay();
+  }
   if (t.TournamentDay != dayMark_ || figures_.tournaments != tournamentMark_) countDay();
 }
 

@@ -62,6 +62,7 @@ class Angler {
   bool strikeSeen_ = false;
   bool setTheHook_ = false;
   int waitMischief_ = 0;
+  bool midcastLoad_ = false;  // a game was picked inside a wait: the day restarts
 
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
   bool chance(int percent) { return pick(100) < percent; }
