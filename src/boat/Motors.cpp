@@ -60,7 +60,7 @@ void OutBtnClick(Game& g) {
     b.OutboardOn = false;
     b.ThrottleSetting = 0;
     g.PlayBackgroundSound(g.Random(2) == 0 ? "NoStart1.wav" : "NoStart2.wav");
-    g.Message(BoxKind::Plain, "The outboard motor won't start.\rYou are out of gas!");
+    g.PlayMessage(BoxKind::Plain, "The outboard motor won't start.\rYou are out of gas!");
     RefreshTach(g);
     g.UserInput();
     g.Changed();

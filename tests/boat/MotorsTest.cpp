@@ -116,6 +116,7 @@ TEST_F(Motors, AFullTankLastsAbout1250StepsAtFullThrottle) {
 
 TEST_F(Motors, TheOutboardWillNotStartOnAWeakBatteryOrAnEmptyTank) {
   g.prefs.BackgroundSoundsOn = true;
+  g.setTimer(TimerId::Main, true);  // in play: both refusals stop the clock while they are open
   g.boat.MainBatteryCharge = 34.9;
   OutBtnClick(g);
   EXPECT_FALSE(g.boat.OutboardOn);
@@ -128,6 +129,8 @@ TEST_F(Motors, TheOutboardWillNotStartOnAWeakBatteryOrAnEmptyTank) {
   EXPECT_FALSE(g.boat.OutboardOn);
   EXPECT_EQ(port.boxes.back().text, "The outboard motor won't start.\rYou are out of gas!");
   EXPECT_EQ(port.sounds.back().name, "NoStart2.wav");
+  EXPECT_TRUE(port.neverInterruptedWithTimer());
+  EXPECT_TRUE(g.timerEnabled(TimerId::Main));
 
   g.boat.FuelLevel = 50;
   OutBtnClick(g);
