@@ -40,10 +40,9 @@ constexpr const char* kAnglerName = "Sam Soak";
 constexpr int kActionsPerDayLimit = 40000;
 
 // Messages shown while the main timer runs, as the game means them to be:
-// the collisions with the water traffic and the refuel refusal happen in
-// play and do not stop the clock; the waypoint notes answer a click on the
-// GPS, and the lake map's question comes from its own window, which is not
-// modal.
+// the refuel refusal does not stop the clock, the waypoint notes answer a
+// click on the GPS, and the lake map's question comes from its own window,
+// which is not modal.
 bool ShownWithTheTimerRunning(const std::string& text) {
   static const char* const kTexts[] = {
       "You are not close enough to the\rgas pumps for the hose to reach your boat.",
@@ -53,10 +52,7 @@ bool ShownWithTheTimerRunning(const std::string& text) {
   };
   for (const char* t : kTexts)
     if (text == t) return true;
-  if (text.rfind("No map of ", 0) == 0) return true;
-  // The water traffic's collision messages.
-  return text.find("canoe") != std::string::npos || text.find("jet ski") != std::string::npos ||
-         text.find("Jet Ski") != std::string::npos;
+  return text.rfind("No map of ", 0) == 0;
 }
 
 // The livewell's fish whatever their order.
