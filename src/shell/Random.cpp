@@ -7,6 +7,10 @@
 namespace lwk {
 
 void Random::seedFromClock() {
+  if (pinnedSeed_) {
+    engine_.seed((*pinnedSeed_)++);
+    return;
+  }
   auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
   engine_.seed(static_cast<std::uint32_t>(now ^ (now >> 32)));
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <random>
 
 namespace lwk {
@@ -14,7 +15,11 @@ class Random {
   explicit Random(std::uint32_t seed = 1) : engine_(seed) {}
 
   void seed(std::uint32_t seed) { engine_.seed(seed); }
+  // Reseeds from the clock (each stocking of a lake does), or, once a test
+  // has pinned the seeds, from the next of its own seeds, so that a whole
+  // game replays from one number.
   void seedFromClock();
+  void pinClockSeeds(std::uint32_t first) { pinnedSeed_ = first; }
 
   // Uniform over 0 .. n-1; 0 for n <= 0 (never divides by zero).
   int operator()(int n);
@@ -34,6 +39,7 @@ class Random {
   std::mt19937 engine_;
   std::deque<int> scripted_;
   std::uint64_t draws_ = 0;
+  std::optional<std::uint32_t> pinnedSeed_;
 };
 
 }  // namespace lwk

@@ -18,6 +18,7 @@ struct RodSetup {
   int bait = -1;
   int color = -1;
   int spare = 1;
+  bool operator==(const RodSetup&) const = default;
 };
 constexpr int kRodCount = 16;
 

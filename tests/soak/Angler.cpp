@@ -116,7 +116,9 @@ std::string Angler::play(int days) {
   // becomes active.
   g_.FormResize();
   g_.FormActivate();
+  // The game replays from the seed: its stockings reseed from it too.
   g_.Random.seed(seed_);
+  g_.Random.pinClockSeeds(seed_ * 7919u);
   // The lake view of a main window on a 1024 x 768 or a larger screen.
   if (chance(50))
     LakeViewResized(g_, 640, 480);
@@ -151,7 +153,26 @@ std::string Angler::play(int days) {
       fail("the day never ended");
     }
   }
+  if (failure_.empty()) closeAndStartAgain();
   return failure_;
+}
+
+void Angler::closeAndStartAgain() {
+  action_ = "close the game and start it again";
+  const RecordsState records = g_.tour.records;
+  const auto rods = g_.prefs.RodSetups;
+  if (!g_.FormCloseQuery()) return fail("the game would not close");
+  g_.FormClose();
+  // What the game kept in its folder comes back at the next start.
+  TestPort port;
+  Game again(port);
+  port.game = &again;
+  if (!again.StartUp(fx_.folder())) return fail("the game did not start again");
+  if (again.tour.records.BigFishRecords != records.BigFishRecords) return fail("the big fish records were lost");
+  if (again.tour.records.BigStringerRecords != records.BigStringerRecords)
+    return fail("the big stringer records were lost");
+  if (again.prefs.RodSetups != rods) return fail("the rod setups were lost");
+  if (!port.boxes.empty()) return fail("the second start said \"" + port.boxes.front().text + "\"");
 }
 
 void Angler::fail(const std::string& what) {

@@ -89,6 +89,9 @@ class Angler {
   void checkSavedGameRoundTrip();
   void checkLoadedGame(const std::string& path, const std::string& bytes);
   void countDay();
+  // Shuts the game down and starts it again in its folder: the records and
+  // the rod setups come back as they were.
+  void closeAndStartAgain();
 };
 
 }  // namespace lwk
