@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <iostream>
@@ -18,7 +22,10 @@
 #include "shell/Game.h"
 #include "shell/qt/GameApp.h"
 #include "shell/qt/TForm1.h"
+#include "shell/qt/TTopNote.h"
 #include "support/GameFixture.h"
+#include "tournament/qt/TShowStan.h"
+#include "tournament/qt/TWeighMe.h"
 
 namespace lwk {
 namespace {
@@ -66,7 +73,13 @@ struct X11Game : ::testing::Test {
     // Its notes (no depth file yet) are answered as they come.
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [] {
-      if (QWidget* box = QApplication::activeModalWidget()) box->close();
+      QWidget* box = QApplication::activeModalWidget();
+      if (auto* entry = qobject_cast<QInputDialog*>(box)) {
+        entry->setTextValue("Casey Brook");  // the tournament's entry form
+        entry->accept();
+      } else if (box) {
+        box->close();
+      }
     });
     answer.start(200);
     OpenLake(game(), lake);
@@ -150,6 +163,66 @@ TEST_F(X11Game, HoldingForwardForFiveSecondsOpensTheThrottleFully) {
   EXPECT_FALSE(g.boat.BoatStuck);
   // Letting go idles the outboard again.
   EXPECT_EQ(g.boat.ThrottleSetting, 1);
+}
+
+TEST_F(X11Game, ATimedOutDayEndsOnceWithTheClockStoppedWhateverWindowsComeAndGo) {
+  game().prefs.PlayLevel = Novice;
+  openLake();
+  Game& g = game();
+  ASSERT_EQ(g.tour.AnglerName, "Casey Brook");
+  ASSERT_TRUE(g.timerEnabled(TimerId::Main));
+  // The last seconds of the day run out on the real main timer.
+  g.tour.ClockRunning = true;
+  g.tour.DayTimeLeft = 3;
+  // The player answers each window as it comes: the time-out's message, the
+  // weigh-in (its standings first), the standings; meanwhile, and through
+  // the next day's banner, the clock must stay stopped.
+  QStringList shown;
+  int timerOnWhileEnding = 0;
+  int weighIns = 0;
+  // The next look is due before this one clicks: a click may open a window
+  // of its own that only returns once it is answered.
+  bool playing = true;
+  QObject guard;
+  std::function<void()> look = [&] {
+    if (!playing) return;
+    QTimer::singleShot(50, &guard, look);
+    if ((g.tour.DayEnding || g.timerEnabled(TimerId::Banner)) && g.timerEnabled(TimerId::Main)) ++timerOnWhileEnding;
+    QWidget* w = QApplication::activeModalWidget();
+    if (w == nullptr || !w->isVisible()) return;
+    if (g.timerEnabled(TimerId::Main)) ++timerOnWhileEnding;
+    const QString name = w->metaObject()->className();
+    shown << name;
+    if (auto* weigh = qobject_cast<TWeighMe*>(w)) {
+      ++weighIns;
+      weigh->viewBtn()->click();  // the standings, from the weigh-in
+      weigh->okBtn()->click();
+    } else if (auto* stan = qobject_cast<TShowStan*>(w)) {
+      stan->okBtn()->click();
+    } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
+      QAbstractButton* b = box->button(QMessageBox::Ok);
+      if (b == nullptr) b = box->button(QMessageBox::Yes);
+      if (b != nullptr) b->click();
+    } else {
+      if (auto* d = qobject_cast<QDialog*>(w)) d->accept();  // the message window's OK
+    }
+  };
+  QTimer::singleShot(0, &guard, look);
+  ASSERT_TRUE(
+      RunUntil([&] { return g.tour.TournamentDay == 1 && !g.tour.DayEnding && g.timerEnabled(TimerId::Main); }, 30000))
+      << "windows seen: " << shown.join(", ").toStdString();
+  // A few more seconds of play: the day does not end a second time.
+  RunFor(1500);
+  playing = false;
+  std::cout << "windows of the day's end: " << shown.join(", ").toStdString() << "\n";
+  EXPECT_TRUE(shown.contains("lwk::TTopNote"));
+  EXPECT_TRUE(shown.contains("lwk::TShowStan"));
+  EXPECT_EQ(weighIns, 1);
+  EXPECT_EQ(timerOnWhileEnding, 0);
+  EXPECT_EQ(g.tour.TournamentDay, 1);
+  EXPECT_EQ(g.tour.DayTimeLeft, kDaySeconds);
+  EXPECT_TRUE(g.view.lakeVisible);
+  EXPECT_EQ(QGuiApplication::applicationState(), Qt::ApplicationActive);
 }
 
 }  // namespace
