@@ -12,7 +12,7 @@ namespace lwk {
 
 const std::array<const char*, kFieldSize> CompetitorNames{{
     "Dale Whitacre",  "Rosa Quintanilla", "Hank Belvedere",  "Marcy Tollund",    "Earl Fennimore", "Juniper Haskett",
-    "Tomas Ruzicka",  "Lorna Pettibone",  "Wade Ashcombe",   "Bettina Crull",    "Otis Ravenell",  "Priya Lakhani",
+    "Tomas Ruzicka",  "Lorna Pettibone",  "Wade Ashcombe",   "Bettina Crull",    "Otis Ravenell",  "Priya Lakewood",
     "Clem Doubleday", "Yvette Marchand",  "Boyd Kettering",  "Nadia Sorensen",   "Ruben Ochoa",    "Gail Brisbane",
     "Virgil Stamper", "Keiko Yamaura",    "Lyle Underhill",  "Dot Fairweather",  "Amos Petrakis",  "Shirl McGowan",
     "Buck Lindqvist", "Tamsin Avery",     "Ezra Holloway",   "Carmen Villalba",  "Rusty Oberholt", "Imogen Tate",
@@ -62,8 +62,17 @@ std::string CutName(const std::string& name, int n) {
   return s.toStdString();
 }
 
+std::string TodayText(const QLocale& locale, const QDate& day) {
+  // The records and the printouts hold ten characters of date. A locale whose
+  // short date is longer (the C locale writes "10 Dec 2026") gets the
+  // numeric form rather than a cut year.
+  const QString text = locale.toString(day, QLocale::ShortFormat);
+  if (text.size() > 10) return day.toString("yyyy-MM-dd").toStdString();
+  return text.toStdString();
+}
+
 std::string TodayText() {
-  return CutName(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(), 10);
+  return TodayText(QLocale(), QDate::currentDate());
 }
 
 void NewField(Game& g) {

@@ -7,6 +7,9 @@
 
 #include "tournament/TournamentState.h"
 
+class QDate;
+class QLocale;
+
 namespace lwk {
 
 class Game;
@@ -42,5 +45,8 @@ void StandingsPrintBtnClick(Game& g);
 
 // Today's date in the short date format, at most 10 characters.
 std::string TodayText();
+// A day in the locale's short date format, or as "yyyy-MM-dd" where that
+// format takes more than ten characters.
+std::string TodayText(const QLocale& locale, const QDate& day);
 
 }  // namespace lwk

@@ -1,6 +1,9 @@
 // The field: the entry form, the computer anglers' day weights by level, the
 // daily lunker, the standings and their printout.
 
+#include <QDate>
+#include <QLocale>
+
 #include "tournament/RecordsFile.h"
 #include "tournament/TournamentFixture.h"
 
@@ -8,6 +11,22 @@ namespace lwk {
 namespace {
 
 using Standings = TournamentLake;
+
+TEST(TodayText, FitsTheTenCharactersOfTheRecordsWholeInEveryLocale) {
+  const QDate day(2026, 12, 10);
+  // The C locale's short date is eleven characters: the numeric form instead.
+  EXPECT_EQ(TodayText(QLocale::c(), day), "2026-12-10");
+  for (const char* name : {"en_US", "de_DE", "fr_FR", "ja_JP"}) {
+    const QLocale locale(name);
+    const std::string text = TodayText(locale, day);
+    SCOPED_TRACE(name + (" " + text));
+    EXPECT_LE(QString::fromStdString(text).size(), 10);
+    const QString shortDate = locale.toString(day, QLocale::ShortFormat);
+    if (shortDate.size() <= 10) {
+      EXPECT_EQ(text, shortDate.toStdString());
+    }
+  }
+}
 
 TEST_F(Standings, TheEntryFormNamesThePlayer) {
   EXPECT_EQ(g.tour.AnglerName, "Casey Brook");
