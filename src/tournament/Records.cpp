@@ -8,6 +8,7 @@
 #include "shell/Game.h"
 #include "shell/Text1252.h"
 #include "tournament/Livewell.h"
+#include "tournament/Standings.h"
 
 namespace lwk {
 
@@ -79,8 +80,7 @@ std::string BigStringerFilePath(const Game& g) {
 
 std::string RecordDate(const Game& g) {
   if (!g.tour.FixedDate.empty()) return g.tour.FixedDate.substr(0, 10);
-  const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-  return date.left(10).toStdString();
+  return TodayText(QLocale::system(), QDate::currentDate());
 }
 
 void LoadRecords(Game& g) {
