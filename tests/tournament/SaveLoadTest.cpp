@@ -11,6 +11,7 @@
 #include "fishing/Tackle.h"
 #include "lake/LakeTestData.h"
 #include "lake/OpenLake.h"
+#include "tournament/HandMadeSave.h"
 #include "tournament/Livewell.h"
 #include "tournament/SaveGame.h"
 #include "tournament/TournamentFixture.h"
@@ -131,6 +132,80 @@ TEST_F(SaveLoad, ADayTwoTournamentComesBackAsItWasWithFreshFish) {
   seconds(1);
   EXPECT_EQ(port.topNotes.size(), 1u);
   EXPECT_TRUE(port.neverInterruptedWithTimer());
+}
+
+TEST_F(SaveLoad, AHandMadeFileLoadsIntoTheGameAndSavesAsTheSameBytes) {
+  // The file made by hand from the offset table, its boat and view where the
+  // fixture's lake has them, no motor running, no cast under way, and its two
+  // empty livewell places not alive (the game keeps an empty place empty).
+  placeBoat(30, 32, 2);
+  const BoatState& b = g.boat;
+  HandMadeSave file;
+  for (const auto& [at, v] : {std::pair{4, b.BoatX},
+                              {8, b.BoatY},
+                              {12, b.BowProbeX},
+                              {16, b.BowProbeY},
+                              {20, b.BoatHeading},
+                              {24, b.SternProbeX},
+                              {28, b.SternProbeY},
+                              {32, 0},
+                              {76, g.PrevLeftCol},
+                              {80, g.PrevTopRow},
+                              {84, g.lakeView.topRow()},
+                              {88, g.lakeView.leftCol()}})
+    file.i32(at, v);
+  for (const auto& [at, v] : {std::pair{52, 0},
+                              {72, 0},
+                              {94, 0},
+                              {293, b.BoatCol},
+                              {294, b.BoatRow},
+                              {295, b.BowCol},
+                              {296, b.BowRow},
+                              {297, b.SternCol},
+                              {298, b.SternRow},
+                              {645, 0},
+                              {648, 0},
+                              {349, 0},
+                              {361, 0}})
+    file.u8(at, static_cast<std::uint8_t>(v));
+  file.text(95, 66, "Test Pond");
+  file.text(227, 66, "Pond.LAK");
+  writeBytes("Hand.SAV", std::string(file.bytes.begin(), file.bytes.end()));
+
+  open("Hand.SAV");
+  ASSERT_TRUE(g.view.lakeVisible);
+  const TournamentState& t = g.tour;
+  EXPECT_EQ(t.DayTimeLeft, 12345);
+  EXPECT_EQ(t.TournamentDay, 2);
+  EXPECT_EQ(g.prefs.PlayLevel, Professional);
+  EXPECT_EQ(t.LiveWellCount, 3);
+  EXPECT_EQ(t.LiveWell[1].Weight, 3.5);
+  EXPECT_EQ(t.LiveWell[1].Species, 2);
+  EXPECT_FALSE(t.LiveWell[1].Alive);
+  EXPECT_EQ(t.TournamentField[7].Name, "Angler 7");
+  EXPECT_EQ(t.AnglerName, "Jo M\u00fcller");
+  EXPECT_EQ(t.stats.CastCount, 77);
+  EXPECT_DOUBLE_EQ(g.boat.TrollBatteryCharge, 75);
+  EXPECT_EQ(g.fishing.CurrentBait, 53);
+  EXPECT_EQ(g.fishing.RetreiveType, 4);
+  EXPECT_EQ(g.boat.BoatX, b.BoatX);
+
+  // Saved again: the same bytes, but for the alignment, the throttle at
+  // program start (never read), the tick counters and the map path, which
+  // comes from the reread lake.
+  save("Again.SAV");
+  const std::string again = bytesOf("Again.SAV");
+  ASSERT_EQ(again.size(), static_cast<size_t>(kSavedGameSize));
+  const std::vector<std::uint8_t> expected = file.meaningful();
+  std::vector<int> differ;
+  for (int at = 0; at < kSavedGameSize; ++at) {
+    const bool free = (at >= 36 && at < 40) || (at >= 2792 && at < 2800) || (at >= 161 && at < 227);
+    if (!free && static_cast<std::uint8_t>(again[static_cast<size_t>(at)]) != expected[static_cast<size_t>(at)])
+      differ.push_back(at);
+  }
+  std::string where;
+  for (int at : differ) where += " " + std::to_string(at);
+  EXPECT_TRUE(differ.empty()) << "bytes that differ:" << where;
 }
 
 TEST_F(SaveLoad, TheSavedLevelComesBackWithItsClockAndCaption) {
