@@ -16,7 +16,7 @@ const std::array<const char*, kFieldSize> CompetitorNames{{
     "Clem Doubleday", "Yvette Marchand",  "Boyd Kettering",  "Nadia Sorensen",   "Ruben Ochoa",    "Gail Brisbane",
     "Virgil Stamper", "Keiko Yamaura",    "Lyle Underhill",  "Dot Fairweather",  "Amos Petrakis",  "Shirl McGowan",
     "Buck Lindqvist", "Tamsin Avery",     "Ezra Holloway",   "Carmen Villalba",  "Rusty Oberholt", "Imogen Tate",
-    "Jerome Bassett", "Wanda Kowalczyk",  "Floyd Merriweth", "Ingrid Halvorsen", "Cletus Boone",   "Mae Armistead",
+    "Jerome Bassett", "Wanda Kowalczyk",  "Floyd Merriwell", "Ingrid Halvorsen", "Cletus Boone",   "Mae Armistead",
     "Desmond Okafor", "Lottie Greer",     "Harlan Voss",     "Opal Treadwell",
 }};
 
