@@ -5,6 +5,7 @@
 //
 //   lwk_drive idle|retrieve <lake file>
 #include <QApplication>
+#include <QInputDialog>
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
@@ -60,6 +61,19 @@ int main(int argc, char** argv) {
   if (!game.start(LWK_GAME_DIR)) return 1;
   lwk::Game& g = game.game();
   g.prefs.FishingSoundsOn = false;  // no audio device is needed
+  // The tournament's entry form and any note on the way are answered as a
+  // player would, so the lake opens without anyone at the keyboard.
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [] {
+    QWidget* w = QApplication::activeModalWidget();
+    if (auto* entry = qobject_cast<QInputDialog*>(w)) {
+      entry->setTextValue("Drive Angler");
+      entry->accept();
+    } else if (auto* box = qobject_cast<QDialog*>(w)) {
+      box->accept();
+    }
+  });
+  answer.start(100);
   QTimer::singleShot(500, [&] {
     lwk::OpenLake(g, lake);
     if (!retrieve) return;
