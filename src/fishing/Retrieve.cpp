@@ -93,9 +93,12 @@ std::string PriceText(int drawer) {
 }
 
 // The message of a lost bait ends with what it costs to replace.
-void LostBaitMessage(Game& g, const std::string& first) {
-  g.PlayMessage(BoxKind::Plain,
-                first + "\r\rThe lost bait costs $" + PriceText(g.fishing.CurrentDrawer) + " to replace!");
+void LostBaitMessage(Game& g, const std::string& first, bool atCorner = false) {
+  const std::string text = first + "\r\rThe lost bait costs $" + PriceText(g.fishing.CurrentDrawer) + " to replace!";
+  if (atCorner)
+    g.PlayMessageAtCorner(BoxKind::Plain, text);
+  else
+    g.PlayMessage(BoxKind::Plain, text);
 }
 
 // The fight: rounds of the fish pulling about, the jumps, then the ending.
@@ -224,7 +227,8 @@ bool Retrieve(Game& g) {
         g.PlayFishingSound("uhoh1.wav");
         LostBaitMessage(g,
                         "Your bait has snagged, and you\rhave lost it.\r\rYou will need to select another "
-                        "bait\rfor this rod, or pick another rod.");
+                        "bait\rfor this rod, or pick another rod.",
+                        /*atCorner=*/true);
         LoseBait(g);
       } else {
         g.view.status[2] = "You ALMOST lost your bait in a snag!";

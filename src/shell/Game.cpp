@@ -339,6 +339,14 @@ Answer Game::PlayMessage(BoxKind kind, const std::string& text, Buttons buttons)
   return a;
 }
 
+Answer Game::PlayMessageAtCorner(BoxKind kind, const std::string& text) {
+  const bool wasRunning = timerEnabled(TimerId::Main);
+  setTimer(TimerId::Main, false);
+  Answer a = port.messageBoxAtCorner(kind, text, Buttons::Ok);
+  if (wasRunning) setTimer(TimerId::Main, true);
+  return a;
+}
+
 ModalResult Game::PlayModal(WindowId id) {
   const bool wasRunning = timerEnabled(TimerId::Main);
   setTimer(TimerId::Main, false);

@@ -167,6 +167,8 @@ class Game {
   }
   // A message that interrupts play: shown with MainTimer stopped, restarted after.
   Answer PlayMessage(BoxKind kind, const std::string& text, Buttons buttons = Buttons::Ok);
+  // The same, placed at the main window's top-left corner.
+  Answer PlayMessageAtCorner(BoxKind kind, const std::string& text);
   // A modal window that interrupts play, shown the same way.
   ModalResult PlayModal(WindowId id);
 

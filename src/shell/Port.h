@@ -64,6 +64,11 @@ class Port {
 
   // Modal message box; returns the button the player chose.
   virtual Answer messageBox(BoxKind kind, const std::string& text, Buttons buttons) = 0;
+  // The same box with its top-left corner on the main window's, where a
+  // message wants to stay clear of the middle of the lake.
+  virtual Answer messageBoxAtCorner(BoxKind kind, const std::string& text, Buttons buttons) {
+    return messageBox(kind, text, buttons);
+  }
   // Input box; empty when cancelled.
   virtual std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
                                               const std::string& text) = 0;

@@ -143,6 +143,7 @@ TEST_F(Reeling, ASnagLosesTheBaitOnceInTwentyElseEndsTheRetrieve) {
       EXPECT_EQ(port.boxes[0].text,
                 "Your bait has snagged, and you\rhave lost it.\r\rYou will need to select another bait\rfor this rod, "
                 "or pick another rod.\r\rThe lost bait costs $4.00 to replace!");
+      EXPECT_TRUE(port.boxes[0].atCorner);  // clear of the middle of the lake
       EXPECT_EQ(g.fishing.CurrentBait, 255);
       EXPECT_TRUE(played("uhoh1.wav"));
     } else {

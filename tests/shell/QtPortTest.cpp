@@ -10,6 +10,7 @@
 #include <QFileSystemModel>
 #include <QFontInfo>
 #include <QInputDialog>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -94,6 +95,30 @@ TEST(QtPortDialogs, TheWaypointInputBoxIsWideEnoughForItsCaption) {
   EXPECT_EQ(caption, "Enter WayPoint Description");
   // The title bar holds the caption beside the window's buttons.
   EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance(caption) + 100);
+}
+
+TEST(QtPortDialogs, ACornerBoxOpensAtTheMainWindowsTopLeftAndAPlainOneDoesNot) {
+  GameFixture f;
+  QtPort port;
+  TForm1 form(*f.game);
+  port.attach(f.game.get(), &form);
+  form.setGeometry(200, 150, 900, 640);
+  form.show();
+  QApplication::processEvents();
+  QPoint corner, centred;
+  OnNextDialog<QMessageBox>([&](QMessageBox* box) {
+    corner = box->frameGeometry().topLeft();
+    box->accept();
+  });
+  EXPECT_EQ(port.messageBoxAtCorner(BoxKind::Plain, "Snagged.", Buttons::Ok), Answer::Ok);
+  OnNextDialog<QMessageBox>([&](QMessageBox* box) {
+    centred = box->frameGeometry().topLeft();
+    box->accept();
+  });
+  port.messageBox(BoxKind::Plain, "Anything else.", Buttons::Ok);
+  EXPECT_EQ(corner, form.frameGeometry().topLeft());
+  EXPECT_NE(centred, form.frameGeometry().topLeft());
+  port.attach(nullptr, nullptr);
 }
 
 TEST(QtPortTitles, TheProgramsTitleIsNotAppendedToEveryCaption) {

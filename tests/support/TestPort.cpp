@@ -18,7 +18,8 @@ bool TestPort::showed(const std::string& text) const {
 }
 
 Answer TestPort::messageBox(BoxKind kind, const std::string& text, Buttons buttons) {
-  boxes.push_back({kind, text, buttons, timerRunning(TimerId::Main)});
+  boxes.push_back({kind, text, buttons, timerRunning(TimerId::Main), cornerNext_});
+  cornerNext_ = false;
   if (onBox) onBox(boxes.back());
   if (!answers.empty()) {
     Answer a = answers.front();
@@ -60,6 +61,11 @@ ModalResult TestPort::showModal(WindowId id) {
   ModalResult r = modalResults.front();
   modalResults.pop_front();
   return r;
+}
+
+Answer TestPort::messageBoxAtCorner(BoxKind kind, const std::string& text, Buttons buttons) {
+  cornerNext_ = true;
+  return messageBox(kind, text, buttons);
 }
 
 bool TestPort::neverInterruptedWithTimer() const {

@@ -24,6 +24,7 @@ class TestPort : public Port {
     std::string text;
     Buttons buttons;
     bool mainTimerRunning = false;  // MainTimer's state while the box was open
+    bool atCorner = false;          // placed at the main window's top-left corner
   };
   struct Sound {
     std::string name;
@@ -118,6 +119,7 @@ class TestPort : public Port {
 
   // Port
   Answer messageBox(BoxKind kind, const std::string& text, Buttons buttons) override;
+  Answer messageBoxAtCorner(BoxKind kind, const std::string& text, Buttons buttons) override;
   std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
                                       const std::string& text) override;
   std::optional<std::string> openFileDialog(const std::string& title, const std::vector<FileFilter>& filters,
@@ -167,6 +169,7 @@ class TestPort : public Port {
     std::int64_t due = 0;
   };
   std::array<VTimer, kTimerCount> timers_{};
+  bool cornerNext_ = false;  // the next box is the corner one
   // Fires the earliest timer due at or before `limit`; false when none is.
   bool fireNext(std::int64_t limit);
 };

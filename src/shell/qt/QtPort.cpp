@@ -124,7 +124,17 @@ QWidget* QtPort::window(WindowId id) const {
 }
 
 Answer QtPort::messageBox(BoxKind kind, const std::string& text, Buttons buttons) {
+  return runMessageBox(kind, text, buttons, false);
+}
+
+Answer QtPort::messageBoxAtCorner(BoxKind kind, const std::string& text, Buttons buttons) {
+  return runMessageBox(kind, text, buttons, true);
+}
+
+Answer QtPort::runMessageBox(BoxKind kind, const std::string& text, Buttons buttons, bool atCorner) {
   QMessageBox box(main_ && main_->isVisible() ? static_cast<QWidget*>(main_) : nullptr);
+  // A box moved before it shows keeps its place instead of centring itself.
+  if (atCorner && box.parentWidget()) box.move(main_->frameGeometry().topLeft());
   box.setWindowTitle(QString::fromStdString(appTitle_));
   box.setText(GameText(text));
   box.setIcon(kind == BoxKind::Error     ? QMessageBox::Critical

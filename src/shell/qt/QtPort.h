@@ -38,6 +38,7 @@ class QtPort : public QObject, public Port {
   void addViewListener(std::function<void()> fn) { viewListeners_.push_back(std::move(fn)); }
 
   Answer messageBox(BoxKind kind, const std::string& text, Buttons buttons) override;
+  Answer messageBoxAtCorner(BoxKind kind, const std::string& text, Buttons buttons) override;
   std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
                                       const std::string& text) override;
   std::optional<std::string> openFileDialog(const std::string& title, const std::vector<FileFilter>& filters,
@@ -73,6 +74,7 @@ class QtPort : public QObject, public Port {
   int displayBitsPerPixel() const override;
 
  private:
+  Answer runMessageBox(BoxKind kind, const std::string& text, Buttons buttons, bool atCorner);
   Game* game_ = nullptr;
   TForm1* main_ = nullptr;
   std::array<QTimer, kTimerCount> timers_;
