@@ -331,28 +331,31 @@ void Game::PlayFishingSound(const std::string& name, SoundMode mode) {
   if (prefs.FishingSoundsOn) port.playSound(name, mode);
 }
 
+namespace {
+
+// Runs show() with MainTimer stopped and starts it again if it ran: no game
+// time passes while a message or window that interrupts play is open.
+template <typename Show>
+auto WithMainTimerStopped(Game& g, Show show) {
+  const bool wasRunning = g.timerEnabled(TimerId::Main);
+  g.setTimer(TimerId::Main, false);
+  const auto result = show();
+  if (wasRunning) g.setTimer(TimerId::Main, true);
+  return result;
+}
+
+}  // namespace
+
 Answer Game::PlayMessage(BoxKind kind, const std::string& text, Buttons buttons) {
-  const bool wasRunning = timerEnabled(TimerId::Main);
-  setTimer(TimerId::Main, false);
-  Answer a = port.messageBox(kind, text, buttons);
-  if (wasRunning) setTimer(TimerId::Main, true);
-  return a;
+  return WithMainTimerStopped(*this, [&] { return port.messageBox(kind, text, buttons); });
 }
 
 Answer Game::PlayMessageAtCorner(BoxKind kind, const std::string& text) {
-  const bool wasRunning = timerEnabled(TimerId::Main);
-  setTimer(TimerId::Main, false);
-  Answer a = port.messageBoxAtCorner(kind, text, Buttons::Ok);
-  if (wasRunning) setTimer(TimerId::Main, true);
-  return a;
+  return WithMainTimerStopped(*this, [&] { return port.messageBoxAtCorner(kind, text, Buttons::Ok); });
 }
 
 ModalResult Game::PlayModal(WindowId id) {
-  const bool wasRunning = timerEnabled(TimerId::Main);
-  setTimer(TimerId::Main, false);
-  const ModalResult r = port.showModal(id);
-  if (wasRunning) setTimer(TimerId::Main, true);
-  return r;
+  return WithMainTimerStopped(*this, [&] { return port.showModal(id); });
 }
 
 const FolderIndex& Game::Files() {
